@@ -1,0 +1,9 @@
+#pragma once
+
+namespace zorbitan {
+
+// Keeps the sound system's own chatter (PulseAudio warnings when there is no sound
+// server) off the console; the sound player says in one line when sound is missing.
+void installConsoleFilter();
+
+} // namespace zorbitan

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Rgb.h"
+#include "Twips.h"
+
+#include <string>
+
+namespace zorbitan {
+
+// The parts of a screen's controls that the game reads and changes. How a control
+// is drawn (font, border, alignment) belongs to the view.
+
+struct Label {
+    std::string caption;
+    Rgb foreColor;
+    bool visible = true;
+    bool enabled = true;
+    TwipRect rect;
+};
+
+struct Shape {
+    Rgb fillColor;
+    Rgb borderColor;
+    bool visible = true;
+    TwipRect rect;
+};
+
+struct Image {
+    std::string picture;  // a game path such as "counters\yebl.bmp"; empty for none
+    bool visible = false;
+    TwipRect rect;
+};
+
+struct CheckBox {
+    std::string caption;
+    bool ticked = false;
+    bool visible = true;
+    TwipRect rect;
+};
+
+// A timer ticks every interval while enabled. Each start is counted, so whoever
+// drives the ticks can tell a restart (which begins the interval afresh) from a
+// timer that simply kept running.
+struct Timer {
+    int interval = 0;
+    bool enabled = false;
+    unsigned starts = 0;
+
+    void start()
+    {
+        enabled = true;
+        ++starts;
+    }
+    void stop() { enabled = false; }
+};
+
+} // namespace zorbitan

@@ -1,0 +1,97 @@
+#include "GameScreen.h"
+
+#include "Publisher.h"
+
+#include <string>
+#include <utility>
+
+namespace zorbitan {
+
+GameScreenControls::GameScreenControls()
+{
+    Label8.caption = publisher::notice;
+    Shape1[0] = Shape{colours::yellow, colours::yellow, false, board::templateSquare};
+    Label1[0] = Label{"0", colours::black, false, true, board::numberLabelRect(board::templateSquare)};
+    Image1[0] = Image{"", false, {4200, 6360, 480, 480}};
+}
+
+GameScreen::GameScreen(Module1& shared, PlayWav playwav) : shared_(shared), playwav_(std::move(playwav)) {}
+
+void GameScreen::Form_Load()
+{
+    turnnumber_ = shared_.restartgame == 1 ? shared_.savedturn : Integer{-1};
+    winner_ = 0;
+    createBoardControls();
+    colournumbers();
+    positionnumbers();
+    clearAnswers(shared_);
+    // Blue opens every new game.
+    applyLevelStyle(shared_.playerlevel[1]);
+    if (const auto style = levelStyle(shared_.playerlevel[1])) {
+        controls_.Label4.rect.top = style->cardFaceTop;
+    }
+    controls_.Label2.foreColor = colours::blue;
+    controls_.Label9.foreColor = colours::blue;
+    controls_.Label11.visible = true;
+}
+
+// Every board element starts as a copy of its template; the label shows its number.
+void GameScreen::createBoardControls()
+{
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        controls_.Label1[n] = controls_.Label1[0];
+        controls_.Label1[n].caption = std::to_string(n);
+        controls_.Image1[n] = controls_.Image1[0];
+        controls_.Shape1[n] = controls_.Shape1[0];
+    }
+}
+
+void GameScreen::colournumbers()
+{
+    auto& squares = controls_.Shape1;
+    for (int n = board::side + 1; n <= board::lastNumber; ++n) {
+        squares[n].fillColor = colours::blue;
+    }
+    for (const auto colour : {SquareColour::Magenta, SquareColour::Yellow, SquareColour::Orange, SquareColour::Red,
+                              SquareColour::Green}) {
+        for (const int n : numbersColoured(colour)) {
+            squares[n].fillColor = squareColourInfo(colour).rgb;
+        }
+    }
+    for (int n = board::side + 1; n <= board::lastNumber; ++n) {
+        squares[n].borderColor = squares[n].fillColor;
+    }
+}
+
+void GameScreen::positionnumbers()
+{
+    const TwipRect templ = controls_.Shape1[0].rect;
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        auto& square = controls_.Shape1[n];
+        square.rect = board::squareRect(n, templ);
+        square.visible = true;
+        controls_.Label1[n].rect = board::numberLabelRect(square.rect);
+        controls_.Label1[n].visible = true;
+        controls_.Image1[n].rect = square.rect;
+    }
+    controls_.Shape2.rect = board::frameRect(templ);
+    controls_.Shape2.visible = true;
+}
+
+// A level outside 1..3 matches no style: the card keeps its look and currentlevel its value.
+void GameScreen::applyLevelStyle(int level)
+{
+    const auto style = levelStyle(level);
+    if (!style) {
+        return;
+    }
+    controls_.Shape4.fillColor = style->cardFill;
+    controls_.Label4.foreColor = style->cardFaceText;
+    controls_.Label6.foreColor = style->answerListText;
+    controls_.Label7.foreColor = style->answerHeadingText;
+    controls_.Label11.foreColor = style->levelText;
+    controls_.Label11.caption = style->levelCaption;
+    shared_.currentlevel = static_cast<Integer>(style->level);
+}
+
+} // namespace zorbitan

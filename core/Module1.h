@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Board.h"
+#include "Players.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zorbitan {
+
+using Integer = std::int16_t;  // the game's integers are 16-bit signed throughout
+
+inline constexpr int answerSlots = 7;      // slots 0..5 hold a card's answers; slot 6 is never used
+inline constexpr int usedAnswerSlots = 6;
+inline constexpr std::string_view emptySlot = "x";
+
+// The record of state that every screen reads and writes: the settings chosen
+// before a game, the board's counters, the card's answers and the two flags
+// that carry a saved game into the game screen. One instance lives for the run.
+struct Module1 {
+    Integer numberofplayers = 0;
+    Integer soundon = 0;        // becomes 1 when the title screen loads
+    Integer hidedesktop = 0;    // unset until a screen first sets it; reads as 0
+    std::array<Integer, maxPlayers + 1> playerlevel{};           // element p for player p; 0 unused
+    Integer currentlevel = 0;
+    std::array<Integer, board::lastNumber + 1> boardowner{};     // element n for number n; 0 unused
+    std::array<std::string, answerSlots> answers{};
+    Integer placednumber = 0;
+    Integer restartgame = 0;
+    Integer savedturn = 0;
+};
+
+// Marks slots 0..5 empty: no card is in play.
+inline void clearAnswers(Module1& shared)
+{
+    for (int slot = 0; slot < usedAnswerSlots; ++slot) {
+        shared.answers.at(static_cast<std::size_t>(slot)).assign(emptySlot.begin(), emptySlot.end());
+    }
+}
+
+} // namespace zorbitan

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace zorbitan::publisher {
+
+// Shown at the foot of every screen.
+inline constexpr std::string_view notice = "Zorbitan \u00A9 2026 The Zorbitan makers. Free for schools and families.";
+
+// The game's own web page, opened from the options screen.
+inline constexpr std::string_view webAddress = "https://zorbitan.example.org/";
+
+} // namespace zorbitan::publisher

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Module1.h"
+#include "Sounds.h"
+
+namespace zorbitan {
+
+// Every event that makes a sound calls this: the sound plays only while soundon is 1.
+inline void playIfSoundOn(const Module1& shared, const PlayWav& playwav, std::string_view name)
+{
+    if (shared.soundon == 1 && playwav) {
+        playwav(name);
+    }
+}
+
+} // namespace zorbitan

@@ -1,0 +1,117 @@
+#include "fan1.h"
+
+#include "Fonts.h"
+#include "ScreenNavigator.h"
+#include "ScreenStyle.h"
+#include "WindowServices.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ControlSync.h"
+#include "widgets/ShapeWidget.h"
+
+#include <QCheckBox>
+
+namespace zorbitan {
+
+fan1::fan1(ScreenNavigator& navigator, QWidget* parent)
+    : QWidget(parent), model_(navigator.context().shared, navigator.context().playwav),
+      counterPictures_(navigator.context().workingFolder)
+{
+    setWindowTitle(QStringLiteral("Zorbitan"));
+    paintBackground(*this, colours::red);
+    createControls();
+    centreform(*this);
+    model_.Form_Load();
+    refresh();
+}
+
+void fan1::createControls()
+{
+    // Created from back to front: the frame behind the squares, the card behind its
+    // words, the numbers over their squares and the counters over everything.
+    Shape2_ = new ShapeWidget(this);
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        Shape1_[n] = new ShapeWidget(this);
+        Shape1_[n]->setObjectName(QStringLiteral("Shape1_%1").arg(n));
+    }
+    Shape4_ = new ShapeWidget(this);
+    Label9_ = makeLabel(this, tahoma(27.75));
+    Label2_ = makeLabel(this, arial(36));
+    Label5_ = makeButton(this, tahoma(15.75));
+    Label4_ = makeLabel(this, tahoma(24));
+    Label7_ = makeLabel(this, tahoma(24));
+    Label6_ = makeLabel(this, tahoma(24));
+    Label11_ = makeLabel(this, tahoma(24));
+    Label10_ = makeLabel(this, arial(15.75));
+    Label8_ = makeLabel(this, arial(8.25));
+    for (auto& button : Label3_) {
+        button = makeButton(this, tahoma(15.75));
+    }
+    createBoard();
+    Check3_ = makeCheckBox(this, arial(12));
+
+    Shape2_->setObjectName(QStringLiteral("Shape2"));
+    Shape4_->setObjectName(QStringLiteral("Shape4"));
+    Label9_->setObjectName(QStringLiteral("Label9"));
+    Label2_->setObjectName(QStringLiteral("Label2"));
+    Label5_->setObjectName(QStringLiteral("Label5"));
+    Label4_->setObjectName(QStringLiteral("Label4"));
+    Label7_->setObjectName(QStringLiteral("Label7"));
+    Label6_->setObjectName(QStringLiteral("Label6"));
+    Label11_->setObjectName(QStringLiteral("Label11"));
+    Label10_->setObjectName(QStringLiteral("Label10"));
+    Label8_->setObjectName(QStringLiteral("Label8"));
+    Label3_[0]->setObjectName(QStringLiteral("Label3_0"));
+    Label3_[1]->setObjectName(QStringLiteral("Label3_1"));
+    Check3_->setObjectName(QStringLiteral("Check3"));
+}
+
+void fan1::createBoard()
+{
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        Label1_[n] = new ClickLabel(this);
+        styleLabel(*Label1_[n], arial(15.75));
+        Label1_[n]->setObjectName(QStringLiteral("Label1_%1").arg(n));
+    }
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        Image1_[n] = new ClickLabel(this);
+        Image1_[n]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        Image1_[n]->setObjectName(QStringLiteral("Image1_%1").arg(n));
+    }
+}
+
+void fan1::refresh()
+{
+    const GameScreenControls& c = model_.controls();
+    syncShape(*Shape2_, c.Shape2);
+    syncShape(*Shape4_, c.Shape4);
+    syncLabel(*Label9_, c.Label9);
+    syncLabel(*Label2_, c.Label2);
+    syncLabel(*Label5_, c.Label5);
+    syncLabel(*Label4_, c.Label4);
+    syncLabel(*Label7_, c.Label7);
+    syncLabel(*Label6_, c.Label6);
+    syncLabel(*Label11_, c.Label11);
+    syncLabel(*Label10_, c.Label10);
+    syncLabel(*Label8_, c.Label8);
+    syncLabel(*Label3_[0], c.Label3[0]);
+    syncLabel(*Label3_[1], c.Label3[1]);
+    syncCheckBox(*Check3_, c.Check3);
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        syncShape(*Shape1_[n], c.Shape1[n]);
+        syncLabel(*Label1_[n], c.Label1[n]);
+        refreshCounterPicture(n);
+    }
+}
+
+void fan1::refreshCounterPicture(int n)
+{
+    const Image& image = model_.controls().Image1[n];
+    ClickLabel& widget = *Image1_[n];
+    if (shownPictures_[n] != image.picture) {
+        shownPictures_[n] = image.picture;
+        widget.setPixmap(image.picture.empty() ? QPixmap() : counterPictures_.picture(image.picture));
+    }
+    syncPlacement(widget, image.rect, image.visible);
+}
+
+} // namespace zorbitan

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "CounterArt.h"
+#include "GameScreen.h"
+
+#include <QWidget>
+#include <array>
+#include <string>
+
+class QCheckBox;
+class QLabel;
+
+namespace zorbitan {
+
+class ButtonLabel;
+class ClickLabel;
+class ScreenNavigator;
+class ShapeWidget;
+
+// The game screen: the board, the card and the turn line. It draws its model and
+// hands the players' clicks and the timers' ticks to it.
+class fan1 : public QWidget {
+public:
+    explicit fan1(ScreenNavigator& navigator, QWidget* parent = nullptr);
+
+    const GameScreen& model() const { return model_; }
+
+private:
+    void createControls();
+    void createBoard();
+    void refresh();
+    void refreshCounterPicture(int n);
+
+    GameScreen model_;
+    CounterPictures counterPictures_;
+
+    ShapeWidget* Shape2_ = nullptr;
+    ShapeWidget* Shape4_ = nullptr;
+    QLabel* Label9_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    ButtonLabel* Label5_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    QLabel* Label7_ = nullptr;
+    QLabel* Label6_ = nullptr;
+    QLabel* Label11_ = nullptr;
+    QLabel* Label10_ = nullptr;
+    QLabel* Label8_ = nullptr;
+    std::array<ButtonLabel*, 2> Label3_{};
+    QCheckBox* Check3_ = nullptr;
+    std::array<ShapeWidget*, boardArraySize> Shape1_{};
+    std::array<ClickLabel*, boardArraySize> Label1_{};
+    std::array<ClickLabel*, boardArraySize> Image1_{};
+    std::array<std::string, boardArraySize> shownPictures_{};
+};
+
+} // namespace zorbitan

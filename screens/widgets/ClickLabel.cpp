@@ -1,0 +1,31 @@
+#include "ClickLabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zorbitan {
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+ButtonLabel::ButtonLabel(QWidget* parent) : ClickLabel(parent) {}
+
+void ButtonLabel::paintEvent(QPaintEvent* event)
+{
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    QLabel::paintEvent(event);
+}
+
+} // namespace zorbitan

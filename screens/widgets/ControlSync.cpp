@@ -1,0 +1,66 @@
+#include "ControlSync.h"
+
+#include "QtConversions.h"
+#include "ShapeWidget.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace zorbitan {
+
+void syncPlacement(QWidget& widget, const TwipRect& rect, bool visible)
+{
+    const QRect pixels = toPixels(rect);
+    if (widget.geometry() != pixels) {
+        widget.setGeometry(pixels);
+    }
+    if (widget.isVisibleTo(widget.parentWidget()) != visible) {
+        widget.setVisible(visible);
+    }
+}
+
+void setTextColour(QLabel& widget, Rgb colour)
+{
+    const QColor wanted = toQColor(colour);
+    QPalette palette = widget.palette();
+    if (palette.color(QPalette::Active, QPalette::WindowText) == wanted) {
+        return;
+    }
+    palette.setColor(QPalette::Active, QPalette::WindowText, wanted);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, wanted);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    widget.setPalette(palette);
+}
+
+void syncLabel(QLabel& widget, const Label& label)
+{
+    const QString caption = toQString(label.caption);
+    if (widget.text() != caption) {
+        widget.setText(caption);
+    }
+    setTextColour(widget, label.foreColor);
+    if (widget.isEnabled() != label.enabled) {
+        widget.setEnabled(label.enabled);
+    }
+    syncPlacement(widget, label.rect, label.visible);
+}
+
+void syncShape(ShapeWidget& widget, const Shape& shape)
+{
+    widget.setColours(toQColor(shape.fillColor), toQColor(shape.borderColor));
+    syncPlacement(widget, shape.rect, shape.visible);
+}
+
+void syncCheckBox(QCheckBox& widget, const CheckBox& box)
+{
+    const QString caption = toQString(box.caption);
+    if (widget.text() != caption) {
+        widget.setText(caption);
+    }
+    if (widget.isChecked() != box.ticked) {
+        widget.setChecked(box.ticked);
+    }
+    syncPlacement(widget, box.rect, box.visible);
+}
+
+} // namespace zorbitan

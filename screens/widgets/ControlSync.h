@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Controls.h"
+
+class QCheckBox;
+class QLabel;
+class QWidget;
+
+namespace zorbitan {
+
+class ShapeWidget;
+
+// Brings a widget in line with the control it draws. Each setter is skipped when the
+// value is already shown, so a whole screen can be brought up to date after every event.
+// Puts the widget where the control is and shows or hides it.
+void syncPlacement(QWidget& widget, const TwipRect& rect, bool visible);
+
+void syncLabel(QLabel& widget, const Label& label);
+void syncShape(ShapeWidget& widget, const Shape& shape);
+void syncCheckBox(QCheckBox& widget, const CheckBox& box);
+
+// The text colour of a label; a disabled label shows grey text.
+void setTextColour(QLabel& widget, Rgb colour);
+
+} // namespace zorbitan

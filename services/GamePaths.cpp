@@ -1,0 +1,55 @@
+#include "GamePaths.h"
+
+#include "QtConversions.h"
+
+#include <QFileInfo>
+
+namespace zorbitan {
+
+namespace {
+// The entry of the folder whose name matches, preferring the exact spelling.
+QString findEntry(const QDir& folder, const QString& name)
+{
+    if (folder.exists(name)) {
+        return name;
+    }
+    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
+            return entry;
+        }
+    }
+    return name;
+}
+} // namespace
+
+QString resolveGamePath(std::string_view gamePath, const QDir& base)
+{
+    const QString path = toQString(gamePath);
+    const QStringList parts = path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    QDir folder = base;
+    QString resolved = base.path();
+    for (const QString& part : parts) {
+        const QString entry = findEntry(folder, part);
+        resolved = folder.filePath(entry);
+        folder.setPath(resolved);
+    }
+    return QDir::cleanPath(resolved);
+}
+
+bool holdsDataFolders(const QDir& folder)
+{
+    for (const char* name : {"Images", "counters", "wav"}) {
+        if (!QFileInfo(resolveGamePath(name, folder)).isDir()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString chooseWorkingFolder(const QString& currentFolder, const QString& programFolder)
+{
+    return holdsDataFolders(QDir(currentFolder)) ? currentFolder : programFolder;
+}
+
+} // namespace zorbitan

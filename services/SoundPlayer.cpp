@@ -1,0 +1,79 @@
+#include "SoundPlayer.h"
+
+#include "GamePaths.h"
+
+#include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QUrl>
+#include <cstdio>
+
+namespace zorbitan {
+
+SoundPlayer::SoundPlayer(const QDir& workingFolder, QObject* parent) : QObject(parent)
+{
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        reportUnavailable(QStringLiteral("no sound device was found"));
+    }
+    for (const std::string_view name : sounds::all) {
+        auto effect = std::make_unique<QSoundEffect>();
+        const QString path = resolveGamePath(name, workingFolder);
+        if (QFileInfo(path).isFile()) {
+            effect->setSource(QUrl::fromLocalFile(path));
+        } else {
+            reportUnavailable(QStringLiteral("%1 is missing").arg(QDir::toNativeSeparators(path)));
+        }
+        QSoundEffect* raw = effect.get();
+        connect(raw, &QSoundEffect::statusChanged, this, [this, raw] {
+            if (raw->status() == QSoundEffect::Error) {
+                reportUnavailable(QStringLiteral("%1 cannot be played").arg(raw->source().toLocalFile()));
+            }
+        });
+        sounds_.push_back(Sound{name, std::move(effect)});
+    }
+}
+
+SoundPlayer::~SoundPlayer() = default;
+
+void SoundPlayer::playwav(std::string_view name)
+{
+    const Sound* wanted = find(name);
+    for (const Sound& sound : sounds_) {
+        sound.effect->stop();
+    }
+    if (wanted != nullptr && wanted->effect->status() == QSoundEffect::Ready) {
+        wanted->effect->play();
+    }
+}
+
+PlayWav SoundPlayer::playWavFunction()
+{
+    return [this](std::string_view name) { playwav(name); };
+}
+
+QSoundEffect::Status SoundPlayer::status(std::string_view name) const
+{
+    const Sound* sound = find(name);
+    return sound != nullptr ? sound->effect->status() : QSoundEffect::Error;
+}
+
+const SoundPlayer::Sound* SoundPlayer::find(std::string_view name) const
+{
+    for (const Sound& sound : sounds_) {
+        if (sound.name == name) {
+            return &sound;
+        }
+    }
+    return nullptr;
+}
+
+void SoundPlayer::reportUnavailable(const QString& why)
+{
+    if (reported_) {
+        return;
+    }
+    reported_ = true;
+    std::fprintf(stderr, "Zorbitan: sound is unavailable (%s); the game plays silently.\n", qPrintable(why));
+}
+
+} // namespace zorbitan

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+namespace zorbitan::datagen {
+
+// The title picture, 320 x 240: the game's name over a little board in space.
+QImage drawTitlePicture();
+
+// The options screen's logo, 100 x 139: a ringed planet and the game's name.
+QImage drawLogo();
+
+} // namespace zorbitan::datagen
