@@ -63,9 +63,9 @@ void paintName(QPainter& painter, const QRectF& box, double points)
     const double x = box.center().x() - metrics.horizontalAdvance(name) / 2.0;
     const double y = box.center().y() + (metrics.ascent() - metrics.descent()) / 2.0;
     path.addText(QPointF(x, y), font, name);
-    painter.setPen(QPen(QColor(40, 0, 40), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(QColor(255, 255, 0));
-    painter.drawPath(path);
+    // The outline first, then the letters over it, so the outline never eats into them.
+    painter.strokePath(path, QPen(QColor(40, 0, 40), points / 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(path, QColor(255, 255, 0));
 }
 
 // A corner of the board, five by five, with a blue line of three and a red rival.

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs the Debian packages the game needs to build, run and be tested, and only
+# those that are missing. Needs root to install; otherwise says what to run.
+set -eu
+
+packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
+xvfb xauth fonts-liberation2 fonts-wine"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Zorbitan needs these Debian packages first. As root, run:" >&2
+    echo "  apt-get install -y --no-install-recommends$missing" >&2
+    exit 1
+fi
+
+echo "Installing:$missing"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+# shellcheck disable=SC2086 # the list is meant to split into words
+apt-get install -y -q --no-install-recommends $missing
