@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <random>
 
 using namespace zorbitan;
 
@@ -42,7 +43,7 @@ int main(int argc, char* argv[])
 
     Module1 shared;
     SoundPlayer sound{QDir(folder)};
-    ScreenNavigator navigator({shared, sound.playWavFunction(), QDir(folder)});
+    ScreenNavigator navigator({shared, sound.playWavFunction(), seededRandom(std::random_device{}()), QDir(folder)});
     startFirstScreen(navigator);
     return QApplication::exec();
 }

@@ -1,7 +1,9 @@
 #include "GameScreen.h"
 
 #include "Publisher.h"
+#include "SoundRule.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -15,7 +17,10 @@ GameScreenControls::GameScreenControls()
     Image1[0] = Image{"", false, {4200, 6360, 480, 480}};
 }
 
-GameScreen::GameScreen(Module1& shared, PlayWav playwav) : shared_(shared), playwav_(std::move(playwav)) {}
+GameScreen::GameScreen(Module1& shared, PlayWav playwav, RandomFraction random)
+    : shared_(shared), playwav_(std::move(playwav)), random_(std::move(random))
+{
+}
 
 void GameScreen::Form_Load()
 {
@@ -33,6 +38,10 @@ void GameScreen::Form_Load()
     controls_.Label2.foreColor = colours::blue;
     controls_.Label9.foreColor = colours::blue;
     controls_.Label11.visible = true;
+    if (shared_.restartgame == 1) {
+        controls_.Label4.rect.top = cardFaceRestingTop;
+        previousposition();
+    }
 }
 
 // Every board element starts as a copy of its template; the label shows its number.
@@ -93,5 +102,29 @@ void GameScreen::applyLevelStyle(int level)
     controls_.Label11.caption = style->levelCaption;
     shared_.currentlevel = static_cast<Integer>(style->level);
 }
+
+void GameScreen::tick(GameTimer which)
+{
+    if (!timer(which).enabled) {
+        return;
+    }
+    switch (which) {
+    case GameTimer::Timer1: Timer1_Timer(); break;
+    case GameTimer::Timer2: Timer2_Timer(); break;
+    case GameTimer::Timer3: Timer3_Timer(); break;
+    case GameTimer::Timer4: Timer4_Timer(); break;
+    case GameTimer::Timer5: Timer5_Timer(); break;
+    }
+}
+
+// Turn arithmetic: Mod takes the dividend's sign, so a turn counter read from a file
+// written by hand could be negative; such a turn still names one of the players.
+int GameScreen::playerIndex(int turn) const
+{
+    const int n = std::clamp<int>(shared_.numberofplayers, 1, maxPlayers);
+    return ((turn % n) + n) % n;
+}
+
+void GameScreen::play(std::string_view sound) const { playIfSoundOn(shared_, playwav_, sound); }
 
 } // namespace zorbitan

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "Board.h"
+#include "Cards.h"
 #include "Controls.h"
 #include "LevelStyle.h"
+#include "Lines.h"
 #include "Module1.h"
+#include "Random.h"
 #include "Sounds.h"
 
 #include <array>
@@ -11,6 +14,7 @@
 namespace zorbitan {
 
 inline constexpr int boardArraySize = board::lastNumber + 1;  // element 0 is the hidden template
+inline constexpr int cardFaceRestingTop = 3120;                // where the card's words sit between cards
 
 // The controls of the game screen, with the look they have before the screen loads.
 struct GameScreenControls {
@@ -43,30 +47,83 @@ struct GameScreenControls {
     GameScreenControls();
 };
 
+// The game screen's five timers, by number.
+enum class GameTimer { Timer1 = 1, Timer2, Timer3, Timer4, Timer5 };
+
 // The game screen as a model: its controls as plain data and its event handlers,
-// which the view calls and then draws. It never waits and never reads a clock.
+// which the view calls and then draws. It never waits and never reads a clock: it
+// says which timers run, and whoever drives it delivers their ticks.
 class GameScreen {
 public:
-    GameScreen(Module1& shared, PlayWav playwav);
+    GameScreen(Module1& shared, PlayWav playwav, RandomFraction random);
 
     const GameScreenControls& controls() const { return controls_; }
     Integer turnnumber() const { return turnnumber_; }
     Integer winner() const { return winner_; }
+    const BoardLine& winningline() const { return winningline_; }
+    const CardState& card() const { return card_; }
+    Integer flashcount() const { return flashcount_; }
 
-    // Runs once when the screen loads: builds the board and styles the card for Blue.
+    // Runs once when the screen loads: builds the board and styles the card for Blue,
+    // or, for a restored game, puts its counters back and names the player to play.
     void Form_Load();
 
+    // "Take a card".
+    void Label5_Click();
+    // A click on board number index, or on the counter picture over it.
+    void Label1_Click(int index);
+    void Image1_Click(int index);
+
+    // A tick of one of the timers; a timer that is not running does not tick.
+    void tick(GameTimer timer);
+
+    // Hands the next turn on: clears the last card and styles the screen for the
+    // player to play.
+    void nextmove();
+
 private:
+    // Load steps.
     void createBoardControls();
     void colournumbers();
     void positionnumbers();
     void applyLevelStyle(int level);
+    void previousposition();
+
+    // Cards.
+    void Timer4_Timer();
+    void level3questions();
+    void showCard(const Card& card);
+
+    // Answers.
+    bool acceptsAnswers() const;
+    void claimNumber(int index);
+    void showCorrectAnswers();
+    void showCounter(int number, std::string_view playerPrefix);
+
+    // The end of a turn.
+    void checkendofgame();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer5_Timer();
+
+    // The 0-based index of the player whose card this is (or who is to play after it).
+    int playerIndex(int turn) const;
+    Timer& timer(GameTimer which) { return controls_.timers.at(static_cast<std::size_t>(which)); }
+    const Timer& timer(GameTimer which) const { return controls_.timers.at(static_cast<std::size_t>(which)); }
+    void play(std::string_view sound) const;
 
     Module1& shared_;
     PlayWav playwav_;
+    RandomFraction random_;
     GameScreenControls controls_;
+    CardState card_;
     Integer turnnumber_ = 0;
     Integer winner_ = 0;
+    Integer flashcount_ = 0;
+    BoardLine winningline_{};
+    std::string squareprefix_;
+    bool cardAnswered_ = false;  // one answer per card
 };
 
 } // namespace zorbitan

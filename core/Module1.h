@@ -32,11 +32,6 @@ struct Module1 {
 };
 
 // Marks slots 0..5 empty: no card is in play.
-inline void clearAnswers(Module1& shared)
-{
-    for (int slot = 0; slot < usedAnswerSlots; ++slot) {
-        shared.answers.at(static_cast<std::size_t>(slot)).assign(emptySlot.begin(), emptySlot.end());
-    }
-}
+void clearAnswers(Module1& shared);
 
 } // namespace zorbitan

@@ -28,6 +28,13 @@ inline constexpr std::array<Player, maxPlayers> players{{
 // The player with 0-based index k (0 Blue .. 3 Yellow).
 constexpr const Player& playerAtIndex(int k) { return players.at(static_cast<std::size_t>(k)); }
 
+// The colour of the turn line and title word for a player: Red's own colour would
+// vanish on the red screen, so Red is written in black there.
+constexpr Rgb turnLineColour(const Player& player)
+{
+    return player.colour == colours::red ? colours::black : player.colour;
+}
+
 // The player whose owner code is given; none for 0 or anything outside 1..4.
 std::optional<Player> playerWithOwnerCode(int ownerCode);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Module1.h"
+#include "Random.h"
 #include "Sounds.h"
 
 #include <QDir>
@@ -12,10 +13,12 @@
 
 namespace zorbitan {
 
-// What every screen shares: the game's state, the sound player and the working folder.
+// What every screen shares: the game's state, the sound player, the cards' random
+// source and the working folder.
 struct ScreenContext {
     Module1& shared;
     PlayWav playwav;
+    RandomFraction random;
     QDir workingFolder;
 };
 

@@ -9,19 +9,22 @@
 #include "widgets/ShapeWidget.h"
 
 #include <QCheckBox>
+#include <QTimer>
 
 namespace zorbitan {
 
 fan1::fan1(ScreenNavigator& navigator, QWidget* parent)
-    : QWidget(parent), model_(navigator.context().shared, navigator.context().playwav),
+    : QWidget(parent),
+      model_(navigator.context().shared, navigator.context().playwav, navigator.context().random),
       counterPictures_(navigator.context().workingFolder)
 {
     setWindowTitle(QStringLiteral("Zorbitan"));
     paintBackground(*this, colours::red);
     createControls();
+    createTimers();
+    connectClicks();
     centreform(*this);
-    model_.Form_Load();
-    refresh();
+    handle([this] { model_.Form_Load(); });
 }
 
 void fan1::createControls()
@@ -79,6 +82,25 @@ void fan1::createBoard()
     }
 }
 
+void fan1::createTimers()
+{
+    for (int t = 1; t <= 5; ++t) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("Timer%1").arg(t));
+        connect(timer, &QTimer::timeout, this, [this, t] { handle([&] { model_.tick(static_cast<GameTimer>(t)); }); });
+        timers_[t] = timer;
+    }
+}
+
+void fan1::connectClicks()
+{
+    connect(Label5_, &ClickLabel::clicked, this, [this] { handle([&] { model_.Label5_Click(); }); });
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        connect(Label1_[n], &ClickLabel::clicked, this, [this, n] { handle([&] { model_.Label1_Click(n); }); });
+        connect(Image1_[n], &ClickLabel::clicked, this, [this, n] { handle([&] { model_.Image1_Click(n); }); });
+    }
+}
+
 void fan1::refresh()
 {
     const GameScreenControls& c = model_.controls();
@@ -100,6 +122,22 @@ void fan1::refresh()
         syncShape(*Shape1_[n], c.Shape1[n]);
         syncLabel(*Label1_[n], c.Label1[n]);
         refreshCounterPicture(n);
+    }
+    refreshTimers();
+}
+
+// A timer the model started again begins its interval afresh.
+void fan1::refreshTimers()
+{
+    for (int t = 1; t <= 5; ++t) {
+        const Timer& wanted = model_.controls().timers.at(static_cast<std::size_t>(t));
+        QTimer& timer = *timers_[t];
+        if (!wanted.enabled) {
+            timer.stop();
+        } else if (!timer.isActive() || timerStarts_[t] != wanted.starts) {
+            timer.start(wanted.interval);
+        }
+        timerStarts_[t] = wanted.starts;
     }
 }
 

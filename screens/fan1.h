@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QLabel;
+class QTimer;
 
 namespace zorbitan {
 
@@ -28,8 +29,20 @@ public:
 private:
     void createControls();
     void createBoard();
+    void createTimers();
+    void connectClicks();
+
+    // Lets the model handle an event, then shows what it changed.
+    template <typename Event>
+    void handle(Event&& event)
+    {
+        event();
+        refresh();
+    }
+
     void refresh();
     void refreshCounterPicture(int n);
+    void refreshTimers();
 
     GameScreen model_;
     CounterPictures counterPictures_;
@@ -51,6 +64,8 @@ private:
     std::array<ClickLabel*, boardArraySize> Label1_{};
     std::array<ClickLabel*, boardArraySize> Image1_{};
     std::array<std::string, boardArraySize> shownPictures_{};
+    std::array<QTimer*, 6> timers_{};         // Timer1..Timer5 at their own numbers
+    std::array<unsigned, 6> timerStarts_{};   // the model's start count each timer last followed
 };
 
 } // namespace zorbitan

@@ -24,7 +24,7 @@ protected:
 
     Module1 shared;
     std::vector<std::string> played;
-    GameScreen screen{shared, [this](std::string_view name) { played.emplace_back(name); }};
+    GameScreen screen{shared, [this](std::string_view name) { played.emplace_back(name); }, seededRandom(1)};
 };
 } // namespace
 
@@ -142,7 +142,7 @@ TEST_F(GameScreenLoad, LevelOutsideOneToThreeKeepsTheLoadTimeCard)
         fresh.numberofplayers = 2;
         fresh.playerlevel[1] = level;
         fresh.currentlevel = 2;
-        GameScreen unstyled(fresh, nullptr);
+        GameScreen unstyled(fresh, nullptr, seededRandom(1));
         unstyled.Form_Load();
         const auto& c = unstyled.controls();
         EXPECT_EQ(c.Shape4.fillColor, colours::blue) << level;
@@ -163,7 +163,7 @@ TEST_F(GameScreenLoad, RestoredGameCarriesItsSavedTurn)
     EXPECT_EQ(screen.turnnumber(), 7);
 
     shared.restartgame = 0;
-    GameScreen fresh(shared, nullptr);
+    GameScreen fresh(shared, nullptr, seededRandom(1));
     fresh.Form_Load();
     EXPECT_EQ(fresh.turnnumber(), -1);
 }

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Module1.h"
+#include "Random.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorbitan {
+
+// What a deal leaves behind from one card to the next.
+struct CardState {
+    Integer firstfactor = 0;
+    Integer secondfactor = 0;
+    Integer tableorder = 0;  // Level 1: 0 when the table number comes first, 1 when second
+    Integer cardkind = 0;    // Level 1: 0 or 1 a multiplication, 2 a division
+    Integer cardnumber = 0;  // Level 3: 1..60
+};
+
+// A dealt card: the problem and its accepted answers in slot order.
+struct Card {
+    std::string text;
+    std::vector<std::string> answers;
+};
+
+// Level 1: the 2, 5 and 10 times tables and their divisions.
+Card dealLevel1(CardState& state, const RandomFraction& random);
+
+// Level 2: products of two numbers from 1 to 10, multiplications only.
+Card dealLevel2(CardState& state, const RandomFraction& random);
+
+// Level 3: one of the 60 number-fact cards.
+Card dealLevel3(CardState& state, const RandomFraction& random);
+
+// A Level 3 card of the bank.
+struct Level3Card {
+    std::string_view text;
+    std::vector<int> answers;
+};
+
+// The 60 cards, card 1 first.
+std::span<const Level3Card> level3Cards();
+
+// The numeric value of an answer or caption: its leading number after any blanks,
+// 0 when it does not begin with one ("x" is 0, " 56" is 56).
+int answerValue(std::string_view text);
+
+} // namespace zorbitan

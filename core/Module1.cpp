@@ -1,0 +1,12 @@
+#include "Module1.h"
+
+namespace zorbitan {
+
+void clearAnswers(Module1& shared)
+{
+    for (int slot = 0; slot < usedAnswerSlots; ++slot) {
+        shared.answers.at(static_cast<std::size_t>(slot)) = std::string(emptySlot);
+    }
+}
+
+} // namespace zorbitan

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <random>
+
+namespace zorbitan {
+
+// A source of uniform fractions in [0, 1). The cards draw from one; tests hand in their own.
+using RandomFraction = std::function<double()>;
+
+// A repeatable source: the same seed gives the same cards.
+inline RandomFraction seededRandom(std::uint64_t seed)
+{
+    return [engine = std::mt19937_64(seed), fraction = std::uniform_real_distribution<double>(0.0, 1.0)]() mutable {
+        return fraction(engine);
+    };
+}
+
+// "A number from 1 to n": each of 1..n equally likely.
+int numberFromOneTo(int n, double fraction);
+
+// "A choice of 0 to n - 1".
+int choiceBelow(int n, double fraction);
+
+} // namespace zorbitan
