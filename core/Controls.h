@@ -31,13 +31,6 @@ struct Image {
     TwipRect rect;
 };
 
-struct CheckBox {
-    std::string caption;
-    bool ticked = false;
-    bool visible = true;
-    TwipRect rect;
-};
-
 // A timer ticks every interval while enabled. Each start is counted, so whoever
 // drives the ticks can tell a restart (which begins the interval afresh) from a
 // timer that simply kept running.

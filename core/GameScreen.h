@@ -33,7 +33,6 @@ struct GameScreenControls {
         {"Exit", colours::buttonBlue, true, true, {60, 8400, 1695, 495}},
         {"New Game", colours::buttonBlue, true, true, {9840, 8400, 2055, 495}},
     }};
-    CheckBox Check3{"Hide Desktop", true, true, {120, 7560, 1935, 375}};
     Shape Shape2{colours::black, colours::black, false, {}};
 
     // Board arrays, indexed by board number.

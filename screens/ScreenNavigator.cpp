@@ -1,12 +1,64 @@
 #include "ScreenNavigator.h"
 
+#include <vector>
+
 namespace zorbitan {
+
+ScreenNavigator::~ScreenNavigator()
+{
+    for (auto& [type, screen] : open_) {
+        delete screen.data();
+    }
+}
 
 void ScreenNavigator::bringToFront(QWidget& screen)
 {
     screen.show();
     screen.raise();
-    screen.activateWindow();
+    if (!screen.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus)) {
+        screen.activateWindow();
+    }
+}
+
+bool ScreenNavigator::isOpen(const QWidget* screen) const
+{
+    for (const auto& [type, open] : open_) {
+        if (open.data() == screen) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void ScreenNavigator::forget(const QWidget* screen)
+{
+    std::erase_if(open_, [screen](const auto& entry) { return entry.second.data() == screen; });
+}
+
+void ScreenNavigator::raiseAllAbove(const QWidget* backdrop) const
+{
+    for (const auto& [type, screen] : open_) {
+        if (screen != nullptr && screen.data() != backdrop) {
+            screen->raise();
+        }
+    }
+}
+
+void ScreenNavigator::endProgram()
+{
+    std::vector<QPointer<QWidget>> screens;
+    for (auto& [type, screen] : open_) {
+        screens.push_back(screen);
+    }
+    open_.clear();
+    for (const QPointer<QWidget>& screen : screens) {
+        if (screen != nullptr) {
+            screen->close();
+        }
+    }
+    if (context_.endProgram) {
+        context_.endProgram();
+    }
 }
 
 } // namespace zorbitan

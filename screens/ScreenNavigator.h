@@ -8,18 +8,20 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <typeindex>
 #include <unordered_map>
 
 namespace zorbitan {
 
 // What every screen shares: the game's state, the sound player, the cards' random
-// source and the working folder.
+// source, the working folder and the way to end the program.
 struct ScreenContext {
     Module1& shared;
     PlayWav playwav;
     RandomFraction random;
     QDir workingFolder;
+    std::function<void()> endProgram;
 };
 
 // Owns the rule by which screens come and go: a screen is created (and runs its load
@@ -28,6 +30,9 @@ struct ScreenContext {
 class ScreenNavigator {
 public:
     explicit ScreenNavigator(ScreenContext context) : context_(std::move(context)) {}
+    ~ScreenNavigator();
+    ScreenNavigator(const ScreenNavigator&) = delete;
+    ScreenNavigator& operator=(const ScreenNavigator&) = delete;
 
     ScreenContext& context() { return context_; }
 
@@ -40,6 +45,7 @@ public:
             screen = new Screen(*this);
             screen->setAttribute(Qt::WA_DeleteOnClose);
             open_[typeid(Screen)] = screen;
+            screen->Form_Load();
         }
         bringToFront(*screen);
         return *screen;
@@ -61,6 +67,19 @@ public:
         const auto found = open_.find(typeid(Screen));
         return found == open_.end() ? nullptr : static_cast<Screen*>(found->second.data());
     }
+
+    // True while the screen is open and not being closed by the navigator: a close
+    // then comes from the window's own close button.
+    bool isOpen(const QWidget* screen) const;
+
+    // Forgets a screen that closed by itself.
+    void forget(const QWidget* screen);
+
+    // Brings every open screen in front of the given one (the backdrop).
+    void raiseAllAbove(const QWidget* backdrop) const;
+
+    // Closes every screen and ends the program.
+    void endProgram();
 
 private:
     static void bringToFront(QWidget& screen);

@@ -1,9 +1,12 @@
 #include "ScreenStyle.h"
 
+#include "GamePaths.h"
 #include "QtConversions.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/ControlSync.h"
 
 #include <QCheckBox>
+#include <QPixmap>
 
 namespace zorbitan {
 
@@ -14,6 +17,8 @@ void paintBackground(QWidget& widget, Rgb colour)
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
+
+void place(QWidget& widget, const TwipRect& rect) { widget.setGeometry(toPixels(rect)); }
 
 // Text starts at the top of its box and is centred across it, wrapping at words.
 void styleLabel(QLabel& label, const QFont& font)
@@ -47,6 +52,59 @@ QCheckBox* makeCheckBox(QWidget* parent, const QFont& font)
     box->setBackgroundRole(QPalette::Window);
     paintBackground(*box, colours::red);
     return box;
+}
+
+namespace {
+template <typename Control>
+Control* finish(Control* control, const char* name, const QString& text, const TwipRect& rect)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setText(text);
+    place(*control, rect);
+    return control;
+}
+} // namespace
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font,
+                 Rgb colour)
+{
+    QLabel* label = makeLabel(parent, font);
+    setTextColour(*label, colour);
+    return finish(label, name, text, rect);
+}
+
+ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
+                          const QFont& font, Rgb colour)
+{
+    auto* label = new ClickLabel(parent);
+    styleLabel(*label, font);
+    setTextColour(*label, colour);
+    return finish(label, name, text, rect);
+}
+
+ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
+                       const QFont& font, Rgb colour)
+{
+    ButtonLabel* button = makeButton(parent, font);
+    setTextColour(*button, colour);
+    return finish(button, name, text, rect);
+}
+
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
+                       const QFont& font)
+{
+    return finish(makeCheckBox(parent, font), name, text, rect);
+}
+
+bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view gamePath)
+{
+    const QPixmap picture(resolveGamePath(gamePath, workingFolder));
+    if (picture.isNull()) {
+        return false;
+    }
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label.setPixmap(picture);
+    return true;
 }
 
 } // namespace zorbitan

@@ -1,26 +1,46 @@
 #pragma once
 
 #include "Rgb.h"
+#include "Twips.h"
 
 #include <QFont>
+#include <QString>
+#include <string_view>
 
 class QCheckBox;
+class QDir;
 class QLabel;
 class QWidget;
 
 namespace zorbitan {
 
 class ButtonLabel;
+class ClickLabel;
 
 // The look the game's screens share: filled window backgrounds, transparent labels
 // with centred text that wraps, black buttons, and red tick boxes with yellow text.
+// Controls are placed in twips within the window's client area.
 
 void paintBackground(QWidget& widget, Rgb colour);
-
+void place(QWidget& widget, const TwipRect& rect);
 void styleLabel(QLabel& label, const QFont& font);
 
 QLabel* makeLabel(QWidget* parent, const QFont& font);
 ButtonLabel* makeButton(QWidget* parent, const QFont& font);
 QCheckBox* makeCheckBox(QWidget* parent, const QFont& font);
+
+// A control placed, named and captioned in one go.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font,
+                 Rgb colour = colours::yellow);
+ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
+                          const QFont& font, Rgb colour = colours::yellow);
+ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
+                       const QFont& font, Rgb colour = colours::yellow);
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
+                       const QFont& font);
+
+// Shows a picture of the working folder in the label, at the picture's own size from
+// the label's top left corner. False, and the label left empty, when it cannot be read.
+bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view gamePath);
 
 } // namespace zorbitan

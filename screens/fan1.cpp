@@ -1,8 +1,11 @@
 #include "fan1.h"
 
 #include "Fonts.h"
-#include "ScreenNavigator.h"
+#include "Grey.h"
+#include "SavedGame.h"
 #include "ScreenStyle.h"
+#include "Startplay2.h"
+#include "Titlefrm.h"
 #include "WindowServices.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ControlSync.h"
@@ -13,16 +16,21 @@
 
 namespace zorbitan {
 
-fan1::fan1(ScreenNavigator& navigator, QWidget* parent)
-    : QWidget(parent),
+fan1::fan1(ScreenNavigator& navigator)
+    : GameWindow(navigator),
       model_(navigator.context().shared, navigator.context().playwav, navigator.context().random),
       counterPictures_(navigator.context().workingFolder)
 {
     setWindowTitle(QStringLiteral("Zorbitan"));
+    setObjectName(QStringLiteral("fan1"));
     paintBackground(*this, colours::red);
     createControls();
     createTimers();
     connectClicks();
+}
+
+void fan1::Form_Load()
+{
     centreform(*this);
     handle([this] { model_.Form_Load(); });
 }
@@ -50,7 +58,8 @@ void fan1::createControls()
         button = makeButton(this, tahoma(15.75));
     }
     createBoard();
-    Check3_ = makeCheckBox(this, arial(12));
+    Check3_ = addCheckBox(this, "Check3", QStringLiteral("Hide Desktop"), {120, 7560, 1935, 375}, arial(12));
+    Check3_->setChecked(true);
 
     Shape2_->setObjectName(QStringLiteral("Shape2"));
     Shape4_->setObjectName(QStringLiteral("Shape4"));
@@ -65,7 +74,6 @@ void fan1::createControls()
     Label8_->setObjectName(QStringLiteral("Label8"));
     Label3_[0]->setObjectName(QStringLiteral("Label3_0"));
     Label3_[1]->setObjectName(QStringLiteral("Label3_1"));
-    Check3_->setObjectName(QStringLiteral("Check3"));
 }
 
 void fan1::createBoard()
@@ -99,6 +107,10 @@ void fan1::connectClicks()
         connect(Label1_[n], &ClickLabel::clicked, this, [this, n] { handle([&] { model_.Label1_Click(n); }); });
         connect(Image1_[n], &ClickLabel::clicked, this, [this, n] { handle([&] { model_.Image1_Click(n); }); });
     }
+    for (int index = 0; index < 2; ++index) {
+        connect(Label3_[index], &ClickLabel::clicked, this, [this, index] { Label3_Click(index); });
+    }
+    connect(Check3_, &QCheckBox::clicked, this, [this] { Check3_Click(); });
 }
 
 void fan1::refresh()
@@ -117,7 +129,6 @@ void fan1::refresh()
     syncLabel(*Label8_, c.Label8);
     syncLabel(*Label3_[0], c.Label3[0]);
     syncLabel(*Label3_[1], c.Label3[1]);
-    syncCheckBox(*Check3_, c.Check3);
     for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
         syncShape(*Shape1_[n], c.Shape1[n]);
         syncLabel(*Label1_[n], c.Label1[n]);
@@ -150,6 +161,59 @@ void fan1::refreshCounterPicture(int n)
         widget.setPixmap(image.picture.empty() ? QPixmap() : counterPictures_.picture(image.picture));
     }
     syncPlacement(widget, image.rect, image.visible);
+}
+
+// "Exit" (0) keeps an unfinished game and goes back to the title; "New Game" (1)
+// goes to the options screen.
+void fan1::Label3_Click(int index)
+{
+    if (index == 0) {
+        saveIfUnfinished();
+        navigator().show<Titlefrm>().setOkCaption(QStringLiteral("Cancel"));
+    } else {
+        navigator().show<Startplay2>();
+    }
+    navigator().close<fan1>();
+    play(sounds::click);
+}
+
+void fan1::Check3_Click()
+{
+    play(sounds::click1);
+    if (Check3_->isChecked()) {
+        shared().hidedesktop = 1;
+        navigator().show<Grey>();
+    } else {
+        shared().hidedesktop = 0;
+        navigator().close<Grey>();
+    }
+    navigator().show<fan1>();
+}
+
+// A game is worth keeping once two cards have been dealt and nobody has won.
+void fan1::saveIfUnfinished() const
+{
+    if (model_.winner() == 0 && model_.turnnumber() > 0) {
+        saveGame(shared(), model_.turnnumber(), savedGamePath(workingFolder()));
+    }
+}
+
+// Closing the window leaves the game as "Exit" would, keeping it, and ends the program.
+bool fan1::closedByPlayer()
+{
+    saveIfUnfinished();
+    return GameWindow::closedByPlayer();
+}
+
+// A screen on its way out plays no more timed steps.
+void fan1::closeEvent(QCloseEvent* event)
+{
+    for (QTimer* timer : timers_) {
+        if (timer != nullptr) {
+            timer->stop();
+        }
+    }
+    GameWindow::closeEvent(event);
 }
 
 } // namespace zorbitan

@@ -2,8 +2,8 @@
 
 #include "CounterArt.h"
 #include "GameScreen.h"
+#include "GameWindow.h"
 
-#include <QWidget>
 #include <array>
 #include <string>
 
@@ -15,16 +15,22 @@ namespace zorbitan {
 
 class ButtonLabel;
 class ClickLabel;
-class ScreenNavigator;
 class ShapeWidget;
 
-// The game screen: the board, the card and the turn line. It draws its model and
-// hands the players' clicks and the timers' ticks to it.
-class fan1 : public QWidget {
+// The game screen: the board, the card and the turn line. It draws its model, hands
+// the players' clicks and the timers' ticks to it, and carries out the screen's
+// commands: leaving the game, a new game and the backdrop.
+class fan1 : public GameWindow {
 public:
-    explicit fan1(ScreenNavigator& navigator, QWidget* parent = nullptr);
+    explicit fan1(ScreenNavigator& navigator);
+
+    void Form_Load() override;
 
     const GameScreen& model() const { return model_; }
+
+protected:
+    bool closedByPlayer() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -43,6 +49,10 @@ private:
     void refresh();
     void refreshCounterPicture(int n);
     void refreshTimers();
+
+    void Label3_Click(int index);
+    void Check3_Click();
+    void saveIfUnfinished() const;
 
     GameScreen model_;
     CounterPictures counterPictures_;
@@ -64,8 +74,8 @@ private:
     std::array<ClickLabel*, boardArraySize> Label1_{};
     std::array<ClickLabel*, boardArraySize> Image1_{};
     std::array<std::string, boardArraySize> shownPictures_{};
-    std::array<QTimer*, 6> timers_{};         // Timer1..Timer5 at their own numbers
-    std::array<unsigned, 6> timerStarts_{};   // the model's start count each timer last followed
+    std::array<QTimer*, 6> timers_{};        // Timer1..Timer5 at their own numbers
+    std::array<unsigned, 6> timerStarts_{};  // the model's start count each timer last followed
 };
 
 } // namespace zorbitan

@@ -48,6 +48,12 @@ void centreform(QWidget& screen)
     QGuiApplication::restoreOverrideCursor();
 }
 
+void centreAtOwnSize(QWidget& screen)
+{
+    const QSize client = toTwips(screen.size());
+    placeOuterWindow(screen, {client.width() + 2 * borderTwips, client.height() + 2 * borderTwips});
+}
+
 void openWebPage()
 {
     QDesktopServices::openUrl(QUrl(toQString(publisher::webAddress)));

@@ -22,6 +22,9 @@ QSize displaySizeTwips();
 // Gives the screen the standard size and centres it, under a busy pointer.
 void centreform(QWidget& screen);
 
+// Centres a screen at its own designed size.
+void centreAtOwnSize(QWidget& screen);
+
 // Asks the desktop to open the game's web page; a failure is ignored.
 void openWebPage();
 

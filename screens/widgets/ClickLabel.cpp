@@ -17,12 +17,19 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 
 ButtonLabel::ButtonLabel(QWidget* parent) : ClickLabel(parent) {}
 
+void ButtonLabel::setBoxColours(const QColor& fill, const QColor& border)
+{
+    fill_ = fill;
+    border_ = border;
+    update();
+}
+
 void ButtonLabel::paintEvent(QPaintEvent* event)
 {
     {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::black);
-        painter.setPen(QColor(128, 128, 128));
+        painter.fillRect(rect(), fill_);
+        painter.setPen(border_);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     QLabel::paintEvent(event);

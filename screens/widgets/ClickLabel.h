@@ -18,14 +18,22 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A label drawn as a button: a black box with a single-line border and centred text.
+// A label drawn as a filled box with a single-line border: black with a grey border
+// for the game's buttons, or any colours for the level squares and colour blocks.
 class ButtonLabel : public ClickLabel {
     Q_OBJECT
 public:
     explicit ButtonLabel(QWidget* parent = nullptr);
 
+    void setBoxColours(const QColor& fill, const QColor& border);
+    QColor fillColour() const { return fill_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_{Qt::black};
+    QColor border_{128, 128, 128};
 };
 
 } // namespace zorbitan

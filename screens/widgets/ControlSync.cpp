@@ -3,7 +3,6 @@
 #include "QtConversions.h"
 #include "ShapeWidget.h"
 
-#include <QCheckBox>
 #include <QLabel>
 
 namespace zorbitan {
@@ -49,18 +48,6 @@ void syncShape(ShapeWidget& widget, const Shape& shape)
 {
     widget.setColours(toQColor(shape.fillColor), toQColor(shape.borderColor));
     syncPlacement(widget, shape.rect, shape.visible);
-}
-
-void syncCheckBox(QCheckBox& widget, const CheckBox& box)
-{
-    const QString caption = toQString(box.caption);
-    if (widget.text() != caption) {
-        widget.setText(caption);
-    }
-    if (widget.isChecked() != box.ticked) {
-        widget.setChecked(box.ticked);
-    }
-    syncPlacement(widget, box.rect, box.visible);
 }
 
 } // namespace zorbitan

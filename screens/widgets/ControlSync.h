@@ -2,7 +2,6 @@
 
 #include "Controls.h"
 
-class QCheckBox;
 class QLabel;
 class QWidget;
 
@@ -17,7 +16,6 @@ void syncPlacement(QWidget& widget, const TwipRect& rect, bool visible);
 
 void syncLabel(QLabel& widget, const Label& label);
 void syncShape(ShapeWidget& widget, const Shape& shape);
-void syncCheckBox(QCheckBox& widget, const CheckBox& box);
 
 // The text colour of a label; a disabled label shows grey text.
 void setTextColour(QLabel& widget, Rgb colour);

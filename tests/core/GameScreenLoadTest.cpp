@@ -87,7 +87,6 @@ TEST_F(GameScreenLoad, NewGameOpensWithBlueToPlayAndNoCard)
     EXPECT_FALSE(c.Label7.visible);
     EXPECT_FALSE(c.Label10.visible);
     EXPECT_TRUE(c.Label5.enabled);
-    EXPECT_TRUE(c.Check3.ticked);
     for (int slot = 0; slot < 6; ++slot) {
         EXPECT_EQ(shared.answers.at(slot), "x");
     }

@@ -84,4 +84,8 @@ TEST_P(WholeGame, PlaysThroughToTheWinnersLine)
 
 INSTANTIATE_TEST_SUITE_P(Players, WholeGame,
                          ::testing::Values(GamePlan{{3}, 0, 11}, GamePlan{{3, 1}, 0, 12},
-                                           GamePlan{{2, 1, 3}, 2, 13}, GamePlan{{1, 3, 2, 1}, 1, 14}));
+                                           GamePlan{{2, 1, 3}, 2, 13}, GamePlan{{1, 3, 2, 1}, 1, 14}),
+                         [](const ::testing::TestParamInfo<GamePlan>& info) {
+                             return std::to_string(info.param.levels.size()) + "Players" +
+                                    std::string(playerAtIndex(info.param.winner).name) + "Wins";
+                         });

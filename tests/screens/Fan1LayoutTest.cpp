@@ -36,7 +36,7 @@ protected:
     QColor textColour(const char* name) { return control<QLabel>(name).palette().color(QPalette::WindowText); }
 
     Module1 shared;
-    ScreenNavigator navigator{{shared, nullptr, seededRandom(1), QDir::current()}};
+    ScreenNavigator navigator{{shared, nullptr, seededRandom(1), QDir::current(), nullptr}};
 };
 
 struct Placement {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "GameWindow.h"
+
+class QLabel;
+
+namespace zorbitan {
+
+// The rules and the three question bands, on one page in front of the options screen.
+class Fandlerules : public GameWindow {
+public:
+    explicit Fandlerules(ScreenNavigator& navigator);
+
+    void Form_Load() override;
+
+protected:
+    bool closedByPlayer() override;
+
+private:
+    void createControls();
+    void Label3_Click();
+
+    QLabel* Image1_ = nullptr;
+};
+
+} // namespace zorbitan

@@ -1,0 +1,36 @@
+#include "GameWindow.h"
+
+#include "SoundRule.h"
+
+#include <QCloseEvent>
+
+namespace zorbitan {
+
+GameWindow::GameWindow(ScreenNavigator& navigator) : navigator_(navigator) {}
+
+void GameWindow::play(std::string_view sound) const
+{
+    playIfSoundOn(navigator_.context().shared, navigator_.context().playwav, sound);
+}
+
+void GameWindow::setDesignedSize(int widthTwips, int heightTwips)
+{
+    setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+bool GameWindow::closedByPlayer()
+{
+    navigator_.endProgram();
+    return true;
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    if (navigator_.isOpen(this) && !closedByPlayer()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace zorbitan

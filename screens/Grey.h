@@ -1,0 +1,21 @@
+#pragma once
+
+#include "GameWindow.h"
+
+namespace zorbitan {
+
+// The backdrop: a plain blue window over the whole display, behind the game's windows,
+// so the desktop does not distract. It reacts to nothing; a click on it leaves the
+// game's windows in front.
+class Grey : public GameWindow {
+public:
+    explicit Grey(ScreenNavigator& navigator);
+
+    void Form_Load() override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool closedByPlayer() override { return false; }
+};
+
+} // namespace zorbitan

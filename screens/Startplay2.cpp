@@ -1,0 +1,140 @@
+#include "Startplay2.h"
+
+#include "Fandlerules.h"
+#include "Fonts.h"
+#include "Grey.h"
+#include "Playlevel.h"
+#include "Publisher.h"
+#include "QtConversions.h"
+#include "ScreenStyle.h"
+#include "Titlefrm.h"
+#include "WindowServices.h"
+#include "fan1.h"
+#include "widgets/ClickLabel.h"
+
+#include <QCheckBox>
+#include <QWindow>
+
+namespace zorbitan {
+
+namespace {
+// The backdrop is offered only on a display wider than the standard window.
+bool displayHasRoomForBackdrop() { return displaySizeTwips().width() > standardWindowWidthTwips; }
+} // namespace
+
+Startplay2::Startplay2(ScreenNavigator& navigator) : GameWindow(navigator)
+{
+    setWindowTitle(QStringLiteral(" "));
+    setObjectName(QStringLiteral("Startplay2"));
+    paintBackground(*this, colours::red);
+    setDesignedSize(5580, 6570);
+    createControls();
+}
+
+void Startplay2::createControls()
+{
+    addLabel(this, "Label4", QStringLiteral("ZORBITAN"), {120, 240, 5355, 1095}, tahoma(39.75));
+    auto* rules = addButton(this, "Label6", QStringLiteral("The Rules"), {720, 1440, 1935, 435}, arial(15.75));
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("Image2"));
+    place(*logo, {3600, 1440, 1500, 2085});
+    Check1_ = addCheckBox(this, "Check1", QStringLiteral("Play Sound"), {720, 2040, 1695, 375}, arial(12));
+    Check1_->setChecked(true);
+    Check3_ = addCheckBox(this, "Check3", QStringLiteral("Hide Desktop"), {720, 3900, 1935, 375}, arial(12));
+    Check3_->setChecked(true);
+    Check3_->hide();
+    auto* heading = addClickLabel(this, "Label2_0", QStringLiteral("Select Number of Players"), {240, 4440, 5160, 600},
+                                  arial(20.25));
+    for (int i = 0; i < maxPlayers; ++i) {
+        const QString name = QStringLiteral("Label1_%1").arg(i);
+        auto* number = addButton(this, qPrintable(name), QString::number(i + 1), {720 + i * 1110, 5040, 855, 735},
+                                 tahoma(26.25));
+        connect(number, &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
+    }
+    auto* address = addButton(this, "Label2_12", toQString(publisher::webAddressShown), {720, 5940, 3315, 375},
+                              tahoma(12));
+    auto* exit = addButton(this, "Label3_0", QStringLiteral("Exit"), {4680, 5940, 735, 375}, arial(12.75));
+    addLabel(this, "Label5", toQString(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
+
+    connect(rules, &ClickLabel::clicked, this, [this] { Label6_Click(); });
+    connect(Check1_, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+    connect(Check3_, &QCheckBox::clicked, this, [this] { Check3_Click(); });
+    connect(heading, &ClickLabel::clicked, this, [this] { Label2_Click(); });
+    connect(address, &ClickLabel::clicked, this, [this] { Label2_Click(); });
+    connect(exit, &ClickLabel::clicked, this, [this] { Label3_Click(); });
+}
+
+void Startplay2::Form_Load()
+{
+    if (!openingSteps()) {
+        centreform(*this);
+    }
+}
+
+// The opening stops at the first step that fails; false then.
+bool Startplay2::openingSteps()
+{
+    centreAtOwnSize(*this);
+    if (!loadPicture(*findChild<QLabel*>(QStringLiteral("Image2")), workingFolder(), "Images\\logo2.jpg")) {
+        return false;
+    }
+    if (displayHasRoomForBackdrop()) {
+        Check3_->show();
+    }
+    // Setting the tick is a change of the box like a click, and runs its click steps.
+    const bool ticked = shared().hidedesktop != 0;
+    if (Check3_->isChecked() != ticked) {
+        Check3_->setChecked(ticked);
+        Check3_Click();
+    }
+    return true;
+}
+
+void Startplay2::Check1_Click() { play(sounds::click1); }
+
+void Startplay2::Check3_Click()
+{
+    play(sounds::click1);
+    if (Check3_->isChecked()) {
+        shared().hidedesktop = 1;
+        navigator().show<Grey>();
+    } else {
+        shared().hidedesktop = 0;
+        navigator().close<Grey>();
+    }
+    navigator().show<Startplay2>();
+}
+
+// A number of players fixes the settings, clears the board and moves on to the levels.
+void Startplay2::Label1_Click(int index)
+{
+    Module1& state = shared();
+    navigator().close<fan1>();
+    state.numberofplayers = static_cast<Integer>(index + 1);
+    state.soundon = Check1_->isChecked() ? 1 : 0;
+    state.boardowner.fill(0);
+    navigator().show<Playlevel>();
+    navigator().close<Fandlerules>();
+    navigator().close<Startplay2>();
+    play(sounds::click);
+}
+
+void Startplay2::Label2_Click() { openWebPage(); }
+
+void Startplay2::Label3_Click()
+{
+    navigator().show<Titlefrm>();
+    navigator().close<Startplay2>();
+}
+
+// The rules stand in front of this screen while they are open.
+void Startplay2::Label6_Click()
+{
+    Fandlerules& rules = navigator().show<Fandlerules>();
+    if (rules.windowHandle() != nullptr && windowHandle() != nullptr) {
+        rules.windowHandle()->setTransientParent(windowHandle());
+    }
+    play(sounds::click);
+}
+
+} // namespace zorbitan

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "GameWindow.h"
+
+class QCheckBox;
+
+namespace zorbitan {
+
+// The options screen: sound, the backdrop, the rules and the number of players.
+class Startplay2 : public GameWindow {
+public:
+    explicit Startplay2(ScreenNavigator& navigator);
+
+    void Form_Load() override;
+
+private:
+    void createControls();
+    bool openingSteps();
+    void Check1_Click();
+    void Check3_Click();
+    void Label1_Click(int index);
+    void Label2_Click();
+    void Label3_Click();
+    void Label6_Click();
+
+    QCheckBox* Check1_ = nullptr;
+    QCheckBox* Check3_ = nullptr;
+};
+
+} // namespace zorbitan

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "GameWindow.h"
+
+namespace zorbitan {
+
+class ButtonLabel;
+class ClickLabel;
+
+// The title screen: the game's name and picture, a new game, the saved game, or leave.
+class Titlefrm : public GameWindow {
+public:
+    explicit Titlefrm(ScreenNavigator& navigator);
+
+    void Form_Load() override;
+
+    // "OK" reads "Cancel" when the players have just left a game.
+    void setOkCaption(const QString& caption);
+
+private:
+    void createControls();
+    void Label5_Click();
+    void Label6_Click();
+    void Label7_Click();
+
+    ClickLabel* Picture1_ = nullptr;
+    ButtonLabel* Label5_ = nullptr;
+};
+
+} // namespace zorbitan

@@ -1,0 +1,109 @@
+#include "SavedGame.h"
+
+#include "GamePaths.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <limits>
+#include <optional>
+
+namespace zorbitan {
+
+namespace {
+constexpr int lowestTurn = -1;
+constexpr qint64 longestLine = 256;
+
+// Reads one line at a time and hands back its whole number, if it is one.
+class SavedGameReader {
+public:
+    explicit SavedGameReader(QFile& file) : file_(file) {}
+
+    std::optional<Integer> next()
+    {
+        if (file_.atEnd()) {
+            return std::nullopt;
+        }
+        const QByteArray raw = file_.readLine(longestLine);
+        if (!raw.endsWith('\n') && !file_.atEnd()) {
+            return std::nullopt;  // a line far longer than any number
+        }
+        const QByteArray line = raw.trimmed();  // also drops CR and LF
+        bool ok = false;
+        const int value = line.toInt(&ok);
+        if (!ok || value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max()) {
+            return std::nullopt;
+        }
+        return static_cast<Integer>(value);
+    }
+
+    // The next value, if it lies in first..last.
+    std::optional<Integer> next(int first, int last)
+    {
+        const auto value = next();
+        return value && *value >= first && *value <= last ? value : std::nullopt;
+    }
+
+private:
+    QFile& file_;
+};
+
+bool writeLine(QSaveFile& file, int value) { return file.write(QByteArray::number(value) + "\r\n") >= 0; }
+} // namespace
+
+QString savedGamePath(const QDir& workingFolder) { return resolveGamePath("lastgame.inf", workingFolder); }
+
+bool saveGame(const Module1& shared, Integer turnnumber, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    bool ok = true;
+    for (int k = board::firstNumber; k <= board::lastNumber && ok; ++k) {
+        ok = writeLine(file, k) && writeLine(file, shared.boardowner[k]);
+    }
+    ok = ok && writeLine(file, shared.numberofplayers) && writeLine(file, turnnumber) &&
+         writeLine(file, shared.soundon);
+    if (!ok) {
+        file.cancelWriting();
+    }
+    return file.commit();
+}
+
+bool readSavedGame(Module1& shared, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    SavedGameReader reader(file);
+    for (int k = board::firstNumber; k <= board::lastNumber; ++k) {
+        // The board number itself is read and not compared with k.
+        if (!reader.next()) {
+            return false;
+        }
+        const auto owner = reader.next(0, maxPlayers);
+        if (!owner) {
+            return false;
+        }
+        shared.boardowner[k] = *owner;
+    }
+    const auto players = reader.next(1, maxPlayers);
+    if (!players) {
+        return false;
+    }
+    shared.numberofplayers = *players;
+    const auto turn = reader.next(lowestTurn, std::numeric_limits<Integer>::max());
+    if (!turn) {
+        return false;
+    }
+    shared.savedturn = *turn;
+    const auto sound = reader.next();
+    if (!sound) {
+        return false;
+    }
+    shared.soundon = *sound;
+    return true;
+}
+
+} // namespace zorbitan

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Module1.h"
+
+#include <QDir>
+#include <QString>
+
+namespace zorbitan {
+
+// The saved game, "lastgame.inf": 203 lines of whole numbers, each ending CR LF.
+// Lines 2k-1 and 2k hold board number k and the owner of its counter; then the number
+// of players, the turn counter and the sound setting.
+inline constexpr int savedGameLines = 203;
+
+// Where the saved game lives in the working folder.
+QString savedGamePath(const QDir& workingFolder);
+
+// Writes the game to a temporary file beside the saved game and renames it over it,
+// so a failed save leaves the earlier saved game as it was. False when it failed.
+bool saveGame(const Module1& shared, Integer turnnumber, const QString& path);
+
+// Reads the saved game into the board, the number of players, savedturn and soundon,
+// one value after the other. Stops at the first value that is missing, not a whole
+// number, outside the 16-bit range, or not a possible number of players (1..4), owner
+// (0..4) or turn counter (-1 or more); the values read before it stay. False then.
+bool readSavedGame(Module1& shared, const QString& path);
+
+} // namespace zorbitan
