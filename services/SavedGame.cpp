@@ -47,24 +47,34 @@ private:
     QFile& file_;
 };
 
-bool writeLine(QSaveFile& file, int value) { return file.write(QByteArray::number(value) + "\r\n") >= 0; }
+void appendLine(QByteArray& bytes, int value) { bytes += QByteArray::number(value) + "\r\n"; }
+
+QByteArray formatSavedGame(const Module1& shared, Integer turnnumber)
+{
+    QByteArray bytes;
+    for (int k = board::firstNumber; k <= board::lastNumber; ++k) {
+        appendLine(bytes, k);
+        appendLine(bytes, shared.boardowner[k]);
+    }
+    appendLine(bytes, shared.numberofplayers);
+    appendLine(bytes, turnnumber);
+    appendLine(bytes, shared.soundon);
+    return bytes;
+}
 } // namespace
 
 QString savedGamePath(const QDir& workingFolder) { return resolveGamePath("lastgame.inf", workingFolder); }
 
 bool saveGame(const Module1& shared, Integer turnnumber, const QString& path)
 {
+    // Unbuffered, so a short write (a full disk) shows in the count written: the
+    // temporary file is then thrown away instead of renamed over the saved game.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
-    bool ok = true;
-    for (int k = board::firstNumber; k <= board::lastNumber && ok; ++k) {
-        ok = writeLine(file, k) && writeLine(file, shared.boardowner[k]);
-    }
-    ok = ok && writeLine(file, shared.numberofplayers) && writeLine(file, turnnumber) &&
-         writeLine(file, shared.soundon);
-    if (!ok) {
+    const QByteArray bytes = formatSavedGame(shared, turnnumber);
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
     }
     return file.commit();

@@ -4,7 +4,7 @@
 set -eu
 
 packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
-xvfb xauth fonts-liberation2 fonts-wine"
+xvfb xauth xdotool fonts-liberation2 fonts-wine"
 
 missing=""
 for package in $packages; do

@@ -138,3 +138,20 @@ TEST(TurnSequence, RestoredGameRedrawsItsCountersAndNamesThePlayerToPlay)
     game.takeCard();
     EXPECT_EQ(game.screen.turnnumber(), 5);
 }
+
+// "Take a card" is enabled from the moment a restored game opens; a card taken at once
+// must not find the button enabled again while it is dealt.
+TEST(TurnSequence, ACardTakenAtOnceInARestoredGameIsTheOnlyCard)
+{
+    TestGame game({2, 2});
+    game.shared.restartgame = 1;
+    game.shared.savedturn = 3;
+    game.load();
+    game.screen.Label5_Click();
+    game.clock.advance(10);
+    EXPECT_FALSE(game.controls().Label5.enabled);
+    game.clock.advance(490);
+    EXPECT_EQ(game.screen.turnnumber(), 4);
+    EXPECT_FALSE(game.controls().Label5.enabled);
+    EXPECT_NE(game.controls().Label4.caption, "ZORBITAN");
+}

@@ -1,25 +1,42 @@
 #include "RunningGame.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
 
 RunningGame::RunningGame()
 {
+    const QDir program = QFileInfo(QStringLiteral(ZORBITAN_PROGRAM)).dir();
+    for (const char* data : {"Images", "counters", "wav"}) {
+        QFile::link(program.absoluteFilePath(QString::fromLatin1(data)), folder_.filePath(QString::fromLatin1(data)));
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_.path());
     process_.setProcessEnvironment(environment);
     process_.setWorkingDirectory(folder_.path());
-    process_.start(QStringLiteral(ZORBITAN_PROGRAM), {});
-    process_.waitForStarted();
 }
 
 RunningGame::~RunningGame() { stop(); }
 
-bool RunningGame::waitForColour(QPoint screenPoint, const QColor& colour, int timeoutMs)
+void RunningGame::start()
+{
+    process_.start(QStringLiteral(ZORBITAN_PROGRAM), {});
+    process_.waitForStarted();
+}
+
+bool RunningGame::waitForColour(QPoint screenPoint, const QColor& colour, int timeoutMs) const
 {
     return QTest::qWaitFor([&] { return screen().pixelColor(screenPoint) == colour; }, timeoutMs);
+}
+
+void RunningGame::click(QPoint screenPoint)
+{
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(screenPoint.x()),
+                                                  QString::number(screenPoint.y()), QStringLiteral("click"),
+                                                  QStringLiteral("1")});
+    QTest::qWait(300);  // let the program handle it and repaint
 }
 
 QImage RunningGame::screen() const
@@ -31,6 +48,11 @@ void RunningGame::saveScreenshot(const QString& name) const
 {
     QDir().mkpath(QStringLiteral(SCREENSHOT_FOLDER));
     screen().save(QStringLiteral(SCREENSHOT_FOLDER "/") + name + QStringLiteral(".png"));
+}
+
+bool RunningGame::waitForEnd(int timeoutMs)
+{
+    return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
 }
 
 QString RunningGame::stop()

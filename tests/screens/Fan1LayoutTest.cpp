@@ -1,6 +1,6 @@
 #include "Board.h"
 #include "QtConversions.h"
-#include "ScreenNavigator.h"
+#include "ScreenTest.h"
 #include "fan1.h"
 #include "widgets/ShapeWidget.h"
 
@@ -13,7 +13,7 @@
 using namespace zorbitan;
 
 namespace {
-class GameScreenView : public ::testing::Test {
+class GameScreenView : public zorbitan::testing::ScreenTest {
 protected:
     GameScreenView()
     {
@@ -21,22 +21,16 @@ protected:
         shared.numberofplayers = 2;
         shared.playerlevel = {0, 1, 1, 0, 0};
     }
-    ~GameScreenView() override { navigator.close<fan1>(); }
 
     fan1& open() { return navigator.show<fan1>(); }
 
     template <typename Widget = QWidget>
     Widget& control(const char* name)
     {
-        auto* widget = navigator.find<fan1>()->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return *widget;
+        return ScreenTest::control<Widget>(navigator.find<fan1>(), name);
     }
 
     QColor textColour(const char* name) { return control<QLabel>(name).palette().color(QPalette::WindowText); }
-
-    Module1 shared;
-    ScreenNavigator navigator{{shared, nullptr, seededRandom(1), QDir::current(), nullptr}};
 };
 
 struct Placement {

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "Cards.h"
+#include "ScreenNavigator.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace zorbitan::testing {
+
+// Real screens, offscreen, in a working folder of their own that shares the built
+// pictures and sounds; sounds are recorded, the end of the program is counted and
+// the cards can be chosen.
+class ScreenTest : public ::testing::Test {
+protected:
+    ScreenTest()
+    {
+        for (const char* data : {"Images", "counters", "wav"}) {
+            QFile::link(QDir::current().absoluteFilePath(QString::fromLatin1(data)), folder.filePath(QString::fromLatin1(data)));
+        }
+    }
+
+    ~ScreenTest() override
+    {
+        navigator.endProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    template <typename Widget = QWidget>
+    Widget& control(const QWidget* screen, const char* name)
+    {
+        auto* widget = screen == nullptr ? nullptr : screen->findChild<Widget*>(QString::fromLatin1(name));
+        if (widget == nullptr) {
+            ADD_FAILURE() << "no control " << name;
+            throw std::runtime_error(name);
+        }
+        return *widget;
+    }
+
+    template <typename Screen>
+    Screen& open()
+    {
+        Screen* screen = navigator.find<Screen>();
+        if (screen == nullptr) {
+            ADD_FAILURE() << "the screen is not open";
+            throw std::runtime_error("screen not open");
+        }
+        return *screen;
+    }
+
+    template <typename Screen>
+    bool isOpen() const
+    {
+        return navigator.find<Screen>() != nullptr;
+    }
+
+    // A left click in the middle of a control, or for a tick box on its box.
+    static void click(QWidget& widget, QPoint at = QPoint())
+    {
+        QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, at.isNull() ? widget.rect().center() : at);
+    }
+
+    int played(std::string_view sound) const { return static_cast<int>(std::ranges::count(sounds, sound)); }
+
+    QString savedGame() const { return folder.filePath(QStringLiteral("lastgame.inf")); }
+
+    // The next Level 3 card dealt.
+    void dealLevel3CardNext(int card) { script.push_back((card - 0.5) / 60.0); }
+
+    QTemporaryDir folder;
+    Module1 shared;
+    std::vector<std::string> sounds;
+    std::deque<double> script;
+    RandomFraction fallback = seededRandom(3);
+    int programEnds = 0;
+    ScreenNavigator navigator{{shared, [this](std::string_view name) { sounds.emplace_back(name); },
+                               [this] {
+                                   if (script.empty()) {
+                                       return fallback();
+                                   }
+                                   const double fraction = script.front();
+                                   script.pop_front();
+                                   return fraction;
+                               },
+                               QDir(folder.path()), [this] { ++programEnds; }}};
+};
+
+} // namespace zorbitan::testing
