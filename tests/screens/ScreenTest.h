@@ -55,10 +55,7 @@ protected:
     }
 
     template <typename Screen>
-    bool isOpen() const
-    {
-        return navigator.find<Screen>() != nullptr;
-    }
+    bool isOpen() const { return navigator.find<Screen>() != nullptr; }
 
     // A left click in the middle of a control, or for a tick box on its box.
     static void click(QWidget& widget, QPoint at = QPoint())
@@ -70,7 +67,6 @@ protected:
 
     QString savedGame() const { return folder.filePath(QStringLiteral("lastgame.inf")); }
 
-    // The next Level 3 card dealt.
     void dealLevel3CardNext(int card) { script.push_back((card - 0.5) / 60.0); }
 
     QTemporaryDir folder;

@@ -1,71 +1,71 @@
 #include "GamePaths.h"
+#include "Publisher.h"
+#include "WindowServices.h"
 
+#include <QDesktopServices>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace zorbitan;
 
-namespace {
-void touch(const QDir& folder, const QString& relative)
+TEST(GamePaths, FoundWithoutRegardToCaseAndChosenAsTheWorkingFolder)
 {
-    QDir(folder).mkpath(QFileInfo(folder.filePath(relative)).path());
-    QFile file(folder.filePath(relative));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
-
-class GamePaths : public ::testing::Test {
-protected:
     QTemporaryDir temporary;
-    QDir folder{temporary.path()};
-};
-} // namespace
-
-TEST_F(GamePaths, BothSpellingsOfTheImagesFolderReachOneFolder)
-{
-    touch(folder, QStringLiteral("Images/zorbitanmd.bmp"));
-    const QString expected = folder.filePath(QStringLiteral("Images/zorbitanmd.bmp"));
-    EXPECT_EQ(resolveGamePath("Images\\zorbitanmd.bmp", folder), expected);
-    EXPECT_EQ(resolveGamePath("images\\zorbitanmd.bmp", folder), expected);
-    EXPECT_EQ(resolveGamePath("IMAGES\\ZorbitanMD.BMP", folder), expected);
-}
-
-TEST_F(GamePaths, ExactSpellingWinsWhenBothExist)
-{
-    touch(folder, QStringLiteral("wav/click.wav"));
-    touch(folder, QStringLiteral("WAV/click.wav"));
-    EXPECT_EQ(resolveGamePath("WAV\\click.wav", folder), folder.filePath(QStringLiteral("WAV/click.wav")));
+    QDir folder(temporary.path());
+    folder.mkpath(QStringLiteral("Images"));
+    QFile(folder.filePath(QStringLiteral("Images/zorbitanmd.bmp"))).open(QIODevice::WriteOnly);
+    const QString picture = folder.filePath(QStringLiteral("Images/zorbitanmd.bmp"));
+    EXPECT_EQ(resolveGamePath("images\\zorbitanmd.bmp", folder), picture);
+    EXPECT_EQ(resolveGamePath("IMAGES\\ZorbitanMD.BMP", folder), picture);
     EXPECT_EQ(resolveGamePath("wav\\click.wav", folder), folder.filePath(QStringLiteral("wav/click.wav")));
-}
+    folder.mkdir(QStringLiteral("IMAGES"));
+    EXPECT_EQ(resolveGamePath("IMAGES", folder), folder.filePath(QStringLiteral("IMAGES")));
 
-TEST_F(GamePaths, MissingPartsKeepTheirSpelling)
-{
-    touch(folder, QStringLiteral("Counters/yebl.bmp"));
-    EXPECT_EQ(resolveGamePath("counters\\nothere.bmp", folder), folder.filePath(QStringLiteral("Counters/nothere.bmp")));
-    EXPECT_EQ(resolveGamePath("wav\\click.wav", folder), folder.filePath(QStringLiteral("wav/click.wav")));
-    EXPECT_EQ(resolveGamePath("lastgame.inf", folder), folder.filePath(QStringLiteral("lastgame.inf")));
-}
-
-TEST_F(GamePaths, WorkingFolderIsTheOneHoldingTheDataFolders)
-{
-    QTemporaryDir programTemporary;
-    const QString program = programTemporary.path();
-    EXPECT_EQ(chooseWorkingFolder(folder.path(), program), program);
-
-    folder.mkdir(QStringLiteral("images"));
+    const QString program = QStringLiteral("/the/program/folder");
     folder.mkdir(QStringLiteral("Counters"));
-    EXPECT_FALSE(holdsDataFolders(folder));
     EXPECT_EQ(chooseWorkingFolder(folder.path(), program), program);
-
-    folder.mkdir(QStringLiteral("wav"));
-    EXPECT_TRUE(holdsDataFolders(folder));
+    QFile(folder.filePath(QStringLiteral("wav"))).open(QIODevice::WriteOnly);  // a file, not a folder
+    EXPECT_EQ(chooseWorkingFolder(folder.path(), program), program);
+    QFile::remove(folder.filePath(QStringLiteral("wav")));
+    folder.mkdir(QStringLiteral("WAV"));
     EXPECT_EQ(chooseWorkingFolder(folder.path(), program), folder.path());
 }
 
-TEST_F(GamePaths, AFileNamedLikeADataFolderIsNoFolder)
+TEST(WindowServices, CentredOnTheDisplayUnderABusyPointer)
 {
-    folder.mkdir(QStringLiteral("Images"));
-    folder.mkdir(QStringLiteral("counters"));
-    touch(folder, QStringLiteral("wav"));
-    EXPECT_FALSE(holdsDataFolders(folder));
+    const QSize standard(12000, 9000);
+    EXPECT_EQ(centredTopLeft(QSize(12000, 9000), standard), QPoint(0, 0));
+    EXPECT_EQ(centredTopLeft(QSize(19200, 14400), standard), QPoint(3600, 2700));
+    EXPECT_EQ(centredTopLeft(QSize(9600, 7200), standard), QPoint(-1200, -900));
+    QWidget screen;
+    centreform(screen);
+    EXPECT_EQ(screen.size(), QSize(798, 598));
+    EXPECT_EQ(screen.pos(), QPoint(240, 212));  // on the 1280 x 1024 test display
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
+
+namespace {
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+} // namespace
+
+TEST(WindowServices, OpensTheGamesOwnWebPage)
+{
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
+    openWebPage();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(recorder.opened.size(), 1);
+    EXPECT_EQ(recorder.opened.front().toString().toStdString(), std::string(publisher::webAddress));
+}
+
+#include "GamePathsTest.moc"

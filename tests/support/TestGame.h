@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Cards.h"
 #include "GameScreen.h"
 #include "VirtualClock.h"
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <utility>
@@ -36,7 +38,13 @@ public:
     void drawNext(std::initializer_list<double> fractions) { script_.insert(script_.end(), fractions); }
 
     // The Level 3 card with this number will be the next one dealt.
-    void dealLevel3CardNext(int card) { drawNext({(card - 0.5) / 60.0}); }
+    void dealLevel3CardNext(int card) { drawNext({fractionFor(card - 1, 60)}); }
+
+    // The next Level 2 card will be first x second.
+    void dealLevel2CardNext(int first, int second) { drawNext({fractionFor(first - 1, 10), fractionFor(second - 1, 10)}); }
+
+    // The fraction that makes a draw of outOf land on the 0-based position.
+    static double fractionFor(int position, int outOf) { return (position + 0.5) / outOf; }
 
     void load() { screen.Form_Load(); }
 
@@ -56,6 +64,19 @@ public:
 
     // After an answer without a win: the pause and the card's back.
     void waitForNextTurn() { clock.advance(510); }
+
+    // A whole turn answered with a number that is not on the card.
+    void playWrongTurn()
+    {
+        takeCard();
+        answer(answerValue(answerSlot(0)) == 100 ? 99 : 100);
+        waitForNextTurn();
+    }
+
+    int played(std::string_view name) const
+    {
+        return static_cast<int>(std::count_if(sounds.begin(), sounds.end(), [&](const Sound& s) { return s.name == name; }));
+    }
 
     const std::string& answerSlot(int slot) const { return shared.answers.at(static_cast<std::size_t>(slot)); }
     const GameScreenControls& controls() const { return screen.controls(); }
