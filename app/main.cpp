@@ -1,14 +1,8 @@
-#include "ConsoleFilter.h"
 #include "DisplayCheck.h"
-#include "Fonts.h"
-#include "GamePaths.h"
-#include "Module1.h"
-#include "ScreenNavigator.h"
-#include "SoundPlayer.h"
+#include "GameSession.h"
 #include "Titlefrm.h"
 
 #include <QApplication>
-#include <QDir>
 #include <random>
 
 using namespace zorbitan;
@@ -20,17 +14,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    installConsoleFilter();
-
-    const QString folder = chooseWorkingFolder(QDir::currentPath(), QCoreApplication::applicationDirPath());
-    QDir::setCurrent(folder);
-    registerGameFonts();
-
-    Module1 shared;
-    SoundPlayer sound{QDir(folder)};
-    ScreenNavigator navigator({shared, sound.playWavFunction(), seededRandom(std::random_device{}()), QDir(folder),
-                               [] { QCoreApplication::quit(); }});
-    navigator.show<Titlefrm>();
+    prepareApplication();
+    GameSession session(seededRandom(std::random_device{}()), [] { QCoreApplication::quit(); });
+    session.navigator().show<Titlefrm>();
     return QApplication::exec();
 }

@@ -98,7 +98,8 @@ QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, c
 
 bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view gamePath)
 {
-    const QPixmap picture(resolveGamePath(gamePath, workingFolder));
+    const QString path = resolveGamePath(gamePath, workingFolder);
+    const QPixmap picture = isPlainFile(path) ? QPixmap(path) : QPixmap();
     if (picture.isNull()) {
         return false;
     }

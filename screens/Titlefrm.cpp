@@ -65,7 +65,11 @@ void Titlefrm::Form_Load()
     centreAtOwnSize(*this);
     shared().soundon = 1;
     if (!loadPicture(*Picture1_, workingFolder(), "Images\\zorbitanmd.bmp")) {
+        // Without its picture the title takes the standard size; the red frame grows
+        // with it so no bare grey shows.
         centreform(*this);
+        auto* frame = findChild<QFrame*>(QStringLiteral("Frame1"));
+        frame->resize(width(), height() - frame->y());
     }
 }
 

@@ -67,7 +67,8 @@ QPixmap CounterPictures::picture(std::string_view gamePath)
     if (const auto cached = cache_.constFind(key); cached != cache_.constEnd()) {
         return *cached;
     }
-    QPixmap pixmap(resolveGamePath(gamePath, workingFolder_));
+    const QString path = resolveGamePath(gamePath, workingFolder_);
+    QPixmap pixmap = isPlainFile(path) ? QPixmap(path) : QPixmap();
     if (pixmap.isNull()) {
         if (const auto name = parseCounterName(gamePath)) {
             pixmap = QPixmap::fromImage(drawCounter(name->square, name->playerIndex));

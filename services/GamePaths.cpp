@@ -37,6 +37,8 @@ QString resolveGamePath(std::string_view gamePath, const QDir& base)
     return QDir::cleanPath(resolved);
 }
 
+bool isPlainFile(const QString& path) { return QFileInfo(path).isFile(); }
+
 bool holdsDataFolders(const QDir& folder)
 {
     for (const char* name : {"Images", "counters", "wav"}) {

@@ -12,6 +12,10 @@ namespace zorbitan {
 // there keeps its own spelling, so the result names where the file would be.
 QString resolveGamePath(std::string_view gamePath, const QDir& base = QDir::current());
 
+// True for a regular file: the game never opens anything else (a pipe or a device
+// named like one of its files would hang it or feed it without end).
+bool isPlainFile(const QString& path);
+
 // True when the folder holds the game's data folders (Images, counters and wav).
 bool holdsDataFolders(const QDir& folder);
 

@@ -83,7 +83,7 @@ bool saveGame(const Module1& shared, Integer turnnumber, const QString& path)
 bool readSavedGame(Module1& shared, const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!isPlainFile(path) || !file.open(QIODevice::ReadOnly)) {
         return false;
     }
     SavedGameReader reader(file);

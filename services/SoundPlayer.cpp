@@ -2,7 +2,6 @@
 
 #include "GamePaths.h"
 
-#include <QFileInfo>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QUrl>
@@ -18,7 +17,7 @@ SoundPlayer::SoundPlayer(const QDir& workingFolder, QObject* parent) : QObject(p
     for (const std::string_view name : sounds::all) {
         auto effect = std::make_unique<QSoundEffect>();
         const QString path = resolveGamePath(name, workingFolder);
-        if (QFileInfo(path).isFile()) {
+        if (isPlainFile(path)) {
             effect->setSource(QUrl::fromLocalFile(path));
         } else {
             reportUnavailable(QStringLiteral("%1 is missing").arg(QDir::toNativeSeparators(path)));

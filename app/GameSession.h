@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Module1.h"
+#include "Random.h"
+#include "ScreenNavigator.h"
+#include "SoundPlayer.h"
+
+#include <QString>
+#include <functional>
+
+namespace zorbitan {
+
+// What the program sets up once a QApplication exists: the working folder, the fonts,
+// the shared state, the sounds and the screens. main() opens the title screen on it;
+// the test harness drives the same session with cards of its choosing.
+class GameSession {
+public:
+    GameSession(RandomFraction random, std::function<void()> endProgram);
+
+    ScreenNavigator& navigator() { return navigator_; }
+    Module1& shared() { return shared_; }
+
+private:
+    QString folder_;
+    Module1 shared_;
+    SoundPlayer sound_;
+    ScreenNavigator navigator_;
+};
+
+// The application-wide look and console behaviour, set before any window opens.
+void prepareApplication();
+
+} // namespace zorbitan
