@@ -1,10 +1,19 @@
 # The two commands: `make run` starts the game, `make test` runs every test.
 # Both install any missing Debian packages first, then configure and build with CMake.
+#
+# `make test` runs, in this order: the static checks, the saved-game fuzzer, the whole
+# suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and the whole suite
+# as the game ships. `make soak` plays a long soak of random games.
 
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SOAK_GAMES ?= 100000
 JOBS ?= $(shell nproc)
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test lint fuzz sanitize soak clean
 
 all: build
 
@@ -20,8 +29,32 @@ build: configure
 run: build
 	@$(BUILD_DIR)/bin/zorbitan
 
-test: build
+test: build lint fuzz sanitize
+	@echo "== The whole suite"
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+lint: build
+	@echo "== Static checks: clang-format and clang-tidy"
+	@clang-format --dry-run --Werror $(SOURCES)
+	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '$(CURDIR)/(core|screens|services|app|tools|tests)/.*\.cpp$$' >$(BUILD_DIR)/clang-tidy.log 2>&1 \
+		|| { grep -E 'warning:|error:' $(BUILD_DIR)/clang-tidy.log; exit 1; }
+	@echo "clang-tidy: no findings"
+
+fuzz: deps
+	@echo "== Fuzzing the saved-game reader for $(FUZZ_SECONDS) s"
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DZORBITAN_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	@tests/fuzz/run.sh $(FUZZ_DIR)/bin/savedgame_fuzz $(FUZZ_DIR)/corpus $(FUZZ_SECONDS)
+
+sanitize: deps
+	@echo "== The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBITAN_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+soak: build
+	@ZORBITAN_SOAK_GAMES=$(SOAK_GAMES) $(BUILD_DIR)/bin/soak_tests
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -13,14 +13,12 @@ bool isSet(const char* variable)
 }
 } // namespace
 
-bool displayAvailable()
-{
-    return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
-}
+bool displayAvailable() { return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"); }
 
 void explainMissingDisplay(const char* program)
 {
-    std::fprintf(stderr, "Zorbitan needs a desktop display and none was found; without one, run it as: xvfb-run -a %s\n",
+    std::fprintf(stderr,
+                 "Zorbitan needs a desktop display and none was found; without one, run it as: xvfb-run -a %s\n",
                  program);
 }
 

@@ -12,7 +12,7 @@ namespace zorbitan {
 namespace {
 QString enterWorkingFolder()
 {
-    const QString folder = chooseWorkingFolder(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    QString folder = chooseWorkingFolder(QDir::currentPath(), QCoreApplication::applicationDirPath());
     QDir::setCurrent(folder);
     return folder;
 }
@@ -28,7 +28,6 @@ void prepareApplication()
 GameSession::GameSession(RandomFraction random, std::function<void()> endProgram)
     : folder_(enterWorkingFolder()), sound_(QDir(folder_)),
       navigator_({shared_, sound_.playWavFunction(), std::move(random), QDir(folder_), std::move(endProgram)})
-{
-}
+{}
 
 } // namespace zorbitan

@@ -8,10 +8,7 @@ bool cardInPlay(const Module1& shared) { return shared.answers[0] != emptySlot; 
 
 // A number answers only while a card waits for its answer: not during the blink, not
 // once the card has been answered, and never after a win.
-bool GameScreen::acceptsAnswers() const
-{
-    return !timer(GameTimer::Timer2).enabled && !cardAnswered_ && winner_ == 0;
-}
+bool GameScreen::acceptsAnswers() const { return !timer(GameTimer::Timer2).enabled && !cardAnswered_ && winner_ == 0; }
 
 void GameScreen::Label1_Click(int index)
 {
@@ -57,7 +54,11 @@ void GameScreen::showCorrectAnswers()
         if (answer == emptySlot) {
             continue;
         }
-        list = slot == 0 ? answer : list + ", " + answer;
+        if (slot == 0) {
+            list = answer;
+        } else {
+            list.append(", ").append(answer);
+        }
     }
     if (!cardInPlay(shared_)) {
         return;

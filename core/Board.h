@@ -18,7 +18,7 @@ inline constexpr int lastNumber = 100;
 inline constexpr int side = 10;
 inline constexpr int squareGap = 60;
 inline constexpr int frameMargin = 120;
-inline constexpr int labelDrop = 120;  // a number's label sits this far below its square's top
+inline constexpr int labelDrop = 120; // a number's label sits this far below its square's top
 inline constexpr int labelHeight = 480;
 
 // The hidden template square every board square is laid out from.
@@ -55,7 +55,7 @@ enum class SquareColour { Yellow, Magenta, Orange, Red, Green, Blue };
 struct SquareColourInfo {
     SquareColour colour;
     Rgb rgb;
-    std::string_view prefix;  // two letters used in counter picture names
+    std::string_view prefix; // two letters used in counter picture names
 };
 
 // In the order the game tests a square's colour when it reads it back.

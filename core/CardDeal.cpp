@@ -7,7 +7,7 @@ void GameScreen::Label5_Click()
     if (!controls_.Label5.enabled) {
         return;
     }
-    controls_.Label5.enabled = false;  // one card a turn
+    controls_.Label5.enabled = false; // one card a turn
     // A card taken before the card's back came up (a restored game opens with "Take a
     // card" already enabled) makes that step pointless; left to run, it would enable
     // the button again during the deal.

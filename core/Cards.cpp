@@ -72,7 +72,7 @@ int answerValue(std::string_view text)
         negative = text[at] == '-';
         ++at;
     }
-    constexpr int cap = 1'000'000;  // far beyond any board number; keeps long digit runs from overflowing
+    constexpr int cap = 1'000'000; // far beyond any board number; keeps long digit runs from overflowing
     int value = 0;
     for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0; ++at) {
         value = std::min(cap, value * 10 + (text[at] - '0'));

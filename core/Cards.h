@@ -14,9 +14,9 @@ namespace zorbitan {
 struct CardState {
     Integer firstfactor = 0;
     Integer secondfactor = 0;
-    Integer tableorder = 0;  // Level 1: 0 when the table number comes first, 1 when second
-    Integer cardkind = 0;    // Level 1: 0 or 1 a multiplication, 2 a division
-    Integer cardnumber = 0;  // Level 3: 1..60
+    Integer tableorder = 0; // Level 1: 0 when the table number comes first, 1 when second
+    Integer cardkind = 0;   // Level 1: 0 or 1 a multiplication, 2 a division
+    Integer cardnumber = 0; // Level 3: 1..60
 };
 
 // A dealt card: the problem and its accepted answers in slot order.

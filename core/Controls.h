@@ -26,7 +26,7 @@ struct Shape {
 };
 
 struct Image {
-    std::string picture;  // a game path such as "counters\yebl.bmp"; empty for none
+    std::string picture; // a game path such as "counters\yebl.bmp"; empty for none
     bool visible = false;
     TwipRect rect;
 };

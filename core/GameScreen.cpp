@@ -19,8 +19,7 @@ GameScreenControls::GameScreenControls()
 
 GameScreen::GameScreen(Module1& shared, PlayWav playwav, RandomFraction random)
     : shared_(shared), playwav_(std::move(playwav)), random_(std::move(random))
-{
-}
+{}
 
 void GameScreen::Form_Load()
 {
@@ -61,8 +60,8 @@ void GameScreen::colournumbers()
     for (int n = board::side + 1; n <= board::lastNumber; ++n) {
         squares[n].fillColor = colours::blue;
     }
-    for (const auto colour : {SquareColour::Magenta, SquareColour::Yellow, SquareColour::Orange, SquareColour::Red,
-                              SquareColour::Green}) {
+    for (const auto colour :
+         {SquareColour::Magenta, SquareColour::Yellow, SquareColour::Orange, SquareColour::Red, SquareColour::Green}) {
         for (const int n : numbersColoured(colour)) {
             squares[n].fillColor = squareColourInfo(colour).rgb;
         }

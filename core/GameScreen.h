@@ -13,8 +13,8 @@
 
 namespace zorbitan {
 
-inline constexpr int boardArraySize = board::lastNumber + 1;  // element 0 is the hidden template
-inline constexpr int cardFaceRestingTop = 3120;                // where the card's words sit between cards
+inline constexpr int boardArraySize = board::lastNumber + 1; // element 0 is the hidden template
+inline constexpr int cardFaceRestingTop = 3120;              // where the card's words sit between cards
 
 // The controls of the game screen, with the look they have before the screen loads.
 struct GameScreenControls {
@@ -26,8 +26,8 @@ struct GameScreenControls {
     Label Label7{"ANSWER", colours::white, false, true, {720, 4620, 3255, 555}};
     Label Label6{"ZORBITAN", colours::white, false, true, {720, 5160, 3255, 1215}};
     Label Label11{"Level 1", colours::yellow, false, true, {1440, 6480, 1845, 585}};
-    Label Label10{"Your answer is incorrect. You have lost your turn.", colours::white, false, true,
-                  {1920, 8160, 7800, 600}};
+    Label Label10{
+        "Your answer is incorrect. You have lost your turn.", colours::white, false, true, {1920, 8160, 7800, 600}};
     Label Label8{"", colours::yellow, true, true, {2880, 8730, 6240, 240}};
     std::array<Label, 2> Label3{{
         {"Exit", colours::buttonBlue, true, true, {60, 8400, 1695, 495}},
@@ -122,7 +122,7 @@ private:
     Integer flashcount_ = 0;
     BoardLine winningline_{};
     std::string squareprefix_;
-    bool cardAnswered_ = false;  // one answer per card
+    bool cardAnswered_ = false; // one answer per card
 };
 
 } // namespace zorbitan

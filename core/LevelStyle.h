@@ -13,12 +13,12 @@ inline constexpr int highestLevel = 3;
 // How the card area looks while a player of a level is to play.
 struct LevelStyle {
     int level;
-    Rgb cardFill;           // Shape4
-    Rgb cardFaceText;       // Label4
-    int cardFaceTop;        // Label4's top, applied when the game screen loads
-    Rgb answerListText;     // Label6
-    Rgb answerHeadingText;  // Label7
-    Rgb levelText;          // Label11
+    Rgb cardFill;          // Shape4
+    Rgb cardFaceText;      // Label4
+    int cardFaceTop;       // Label4's top, applied when the game screen loads
+    Rgb answerListText;    // Label6
+    Rgb answerHeadingText; // Label7
+    Rgb levelText;         // Label11
     std::string_view levelCaption;
 };
 

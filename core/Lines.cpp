@@ -4,10 +4,10 @@ namespace zorbitan {
 
 namespace {
 struct Scan {
-    int lastRow;      // rows 0..lastRow
-    int firstColumn;  // columns firstColumn..lastColumn, counted 1..10
+    int lastRow;     // rows 0..lastRow
+    int firstColumn; // columns firstColumn..lastColumn, counted 1..10
     int lastColumn;
-    int step;         // from one number of the line to the next
+    int step; // from one number of the line to the next
 };
 
 // Across a row, down a column, diagonal with the column rising, diagonal with it falling.

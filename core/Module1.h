@@ -9,9 +9,9 @@
 
 namespace zorbitan {
 
-using Integer = std::int16_t;  // the game's integers are 16-bit signed throughout
+using Integer = std::int16_t; // the game's integers are 16-bit signed throughout
 
-inline constexpr int answerSlots = 7;      // slots 0..5 hold a card's answers; slot 6 is never used
+inline constexpr int answerSlots = 7; // slots 0..5 hold a card's answers; slot 6 is never used
 inline constexpr int usedAnswerSlots = 6;
 inline constexpr std::string_view emptySlot = "x";
 
@@ -20,11 +20,11 @@ inline constexpr std::string_view emptySlot = "x";
 // that carry a saved game into the game screen. One instance lives for the run.
 struct Module1 {
     Integer numberofplayers = 0;
-    Integer soundon = 0;        // becomes 1 when the title screen loads
-    Integer hidedesktop = 0;    // unset until a screen first sets it; reads as 0
-    std::array<Integer, maxPlayers + 1> playerlevel{};           // element p for player p; 0 unused
+    Integer soundon = 0;                               // becomes 1 when the title screen loads
+    Integer hidedesktop = 0;                           // unset until a screen first sets it; reads as 0
+    std::array<Integer, maxPlayers + 1> playerlevel{}; // element p for player p; 0 unused
     Integer currentlevel = 0;
-    std::array<Integer, board::lastNumber + 1> boardowner{};     // element n for number n; 0 unused
+    std::array<Integer, board::lastNumber + 1> boardowner{}; // element n for number n; 0 unused
     std::array<std::string, answerSlots> answers{};
     Integer placednumber = 0;
     Integer restartgame = 0;

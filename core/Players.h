@@ -12,10 +12,10 @@ inline constexpr int maxPlayers = 4;
 
 // One row of the player table. Players play in this order: Blue, Red, Green, Yellow.
 struct Player {
-    std::string_view name;     // "Blue"
-    int ownerCode;             // value kept in boardowner and winner: 1..4
-    std::string_view prefix;   // two letters used in counter picture names
-    Rgb colour;                // the player's own colour
+    std::string_view name;   // "Blue"
+    int ownerCode;           // value kept in boardowner and winner: 1..4
+    std::string_view prefix; // two letters used in counter picture names
+    Rgb colour;              // the player's own colour
 };
 
 inline constexpr std::array<Player, maxPlayers> players{{

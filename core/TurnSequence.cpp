@@ -21,7 +21,7 @@ void GameScreen::nextmove()
     }
     controls_.Label2.foreColor = turnLineColour(player);
 
-    applyLevelStyle(shared_.playerlevel.at(static_cast<std::size_t>(k + 1)));
+    applyLevelStyle(shared_.playerlevel.at(static_cast<std::size_t>(k) + 1));
     if (shared_.currentlevel == 3) {
         controls_.Label4.rect.top = levelStyle(3)->cardFaceTop;
     }

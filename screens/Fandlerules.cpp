@@ -11,7 +11,7 @@ namespace {
 enum class Weight { Plain, Bold };
 
 struct RulesText {
-    int member;  // of the label group Label1
+    int member; // of the label group Label1
     const char* text;
     TwipRect rect;
     Weight weight;
@@ -22,15 +22,18 @@ const RulesText texts[] = {
     {2,
      "Players take turns to select a card. The card shows a mathematical problem whose answer is a number between 1 "
      "and 100. The problem may have more than one answer.",
-     {120, 960, 11535, 645}, Weight::Plain},
+     {120, 960, 11535, 645},
+     Weight::Plain},
     {3,
      "The player clicks a number on the board. If the number is a correct answer to the problem, a counter will be "
      "placed on the number, replacing any counter already placed on that number. If the answer is wrong the turn "
      "passes to the next player.",
-     {120, 1680, 11415, 1005}, Weight::Plain},
+     {120, 1680, 11415, 1005},
+     Weight::Plain},
     {4,
      "The first player to have three counters in a row: horizontally, vertically or diagonally, wins the game.",
-     {120, 2640, 11655, 525}, Weight::Plain},
+     {120, 2640, 11655, 525},
+     Weight::Plain},
     {9, "QUESTION BANDS", {120, 3240, 2190, 285}, Weight::Bold},
     {5, "Level 1 - Yellow band", {120, 3660, 5535, 405}, Weight::Bold},
     {15, "2, 5 and 10 times tables and simple divisions.", {120, 3960, 5655, 285}, Weight::Plain},
@@ -44,7 +47,9 @@ const RulesText texts[] = {
     {16, "* odd and even numbers", {120, 7080, 4335, 405}, Weight::Plain},
     {17, "* greater than and less than", {120, 7440, 4335, 405}, Weight::Plain},
     {18, "* numbers to the nearest ten", {120, 7800, 4335, 405}, Weight::Plain},
-    {19, "Players can decide which band to use according to their age and ability.", {120, 8400, 8055, 525},
+    {19,
+     "Players can decide which band to use according to their age and ability.",
+     {120, 8400, 8055, 525},
      Weight::Plain},
 };
 } // namespace

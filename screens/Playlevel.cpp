@@ -92,8 +92,9 @@ void Playlevel::createPlayerRow(int player)
     for (int member = 0; member < 3; ++member) {
         const LevelSquare& look = levelSquares[member];
         const QString objectName = QStringLiteral("%1_%2").arg(QString::fromLatin1(row.squaresGroup)).arg(member);
-        ButtonLabel* square = addButton(this, qPrintable(objectName), member == 2 ? mark : QString(),
-                                        {look.left, row.squaresTop, squareSide, squareSide}, arial(15.75), look.caption);
+        ButtonLabel* square =
+            addButton(this, qPrintable(objectName), member == 2 ? mark : QString(),
+                      {look.left, row.squaresTop, squareSide, squareSide}, arial(15.75), look.caption);
         square->setBoxColours(toQColor(look.fill), Qt::black);
         square->setVisible(player == 0);
         connect(square, &ClickLabel::clicked, this, [this, player, member] { levelSquareClick(player, member); });
@@ -124,7 +125,7 @@ void Playlevel::levelSquareClick(int player, int member)
         square->setText(QString());
     }
     squares_[player][member]->setText(mark);
-    shared().playerlevel.at(static_cast<std::size_t>(player + 1)) = static_cast<Integer>(member + 1);
+    shared().playerlevel.at(static_cast<std::size_t>(player) + 1) = static_cast<Integer>(member + 1);
 }
 
 void Playlevel::Label8_Click()

@@ -26,9 +26,9 @@ private:
     void Label8_Click();
     void Label3_Click();
 
-    std::array<ButtonLabel*, 4> Label1_{};                  // colour blocks, Blue first
-    std::array<QLabel*, 4> Label12_{};                      // colour names
-    std::array<std::array<ButtonLabel*, 3>, 4> squares_{};  // Label7, Label9, Label10, Label11
+    std::array<ButtonLabel*, 4> Label1_{};                 // colour blocks, Blue first
+    std::array<QLabel*, 4> Label12_{};                     // colour names
+    std::array<std::array<ButtonLabel*, 3>, 4> squares_{}; // Label7, Label9, Label10, Label11
 };
 
 } // namespace zorbitan

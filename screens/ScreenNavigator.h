@@ -37,8 +37,7 @@ public:
     ScreenContext& context() { return context_; }
 
     // Shows the screen, creating it first if it is not open, and brings it to the front.
-    template <typename Screen>
-    Screen& show()
+    template <typename Screen> Screen& show()
     {
         Screen* screen = find<Screen>();
         if (screen == nullptr) {
@@ -52,8 +51,7 @@ public:
     }
 
     // Closes the screen if it is open; otherwise does nothing.
-    template <typename Screen>
-    void close()
+    template <typename Screen> void close()
     {
         if (Screen* screen = find<Screen>()) {
             open_.erase(typeid(Screen));
@@ -61,8 +59,7 @@ public:
         }
     }
 
-    template <typename Screen>
-    Screen* find() const
+    template <typename Screen> Screen* find() const
     {
         const auto found = open_.find(typeid(Screen));
         return found == open_.end() ? nullptr : static_cast<Screen*>(found->second.data());

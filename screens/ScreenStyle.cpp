@@ -82,16 +82,15 @@ ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text
     return finish(label, name, text, rect);
 }
 
-ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
-                       const QFont& font, Rgb colour)
+ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font,
+                       Rgb colour)
 {
     ButtonLabel* button = makeButton(parent, font);
     setTextColour(*button, colour);
     return finish(button, name, text, rect);
 }
 
-QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
-                       const QFont& font)
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font)
 {
     return finish(makeCheckBox(parent, font), name, text, rect);
 }

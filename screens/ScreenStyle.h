@@ -34,10 +34,9 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const T
                  Rgb colour = colours::yellow);
 ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
                           const QFont& font, Rgb colour = colours::yellow);
-ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
-                       const QFont& font, Rgb colour = colours::yellow);
-QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
-                       const QFont& font);
+ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font,
+                       Rgb colour = colours::yellow);
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font);
 
 // Shows a picture of the working folder in the label, at the picture's own size from
 // the label's top left corner. False, and the label left empty, when it cannot be read.

@@ -47,12 +47,12 @@ void Startplay2::createControls()
                                   arial(20.25));
     for (int i = 0; i < maxPlayers; ++i) {
         const QString name = QStringLiteral("Label1_%1").arg(i);
-        auto* number = addButton(this, qPrintable(name), QString::number(i + 1), {720 + i * 1110, 5040, 855, 735},
-                                 tahoma(26.25));
+        auto* number =
+            addButton(this, qPrintable(name), QString::number(i + 1), {720 + i * 1110, 5040, 855, 735}, tahoma(26.25));
         connect(number, &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
     }
-    auto* address = addButton(this, "Label2_12", toQString(publisher::webAddressShown), {720, 5940, 3315, 375},
-                              tahoma(12));
+    auto* address =
+        addButton(this, "Label2_12", toQString(publisher::webAddressShown), {720, 5940, 3315, 375}, tahoma(12));
     auto* exit = addButton(this, "Label3_0", QStringLiteral("Exit"), {4680, 5940, 735, 375}, arial(12.75));
     addLabel(this, "Label5", toQString(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
 

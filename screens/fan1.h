@@ -39,8 +39,7 @@ private:
     void connectClicks();
 
     // Lets the model handle an event, then shows what it changed.
-    template <typename Event>
-    void handle(Event&& event)
+    template <typename Event> void handle(Event&& event)
     {
         event();
         refresh();
@@ -74,8 +73,8 @@ private:
     std::array<ClickLabel*, boardArraySize> Label1_{};
     std::array<ClickLabel*, boardArraySize> Image1_{};
     std::array<std::string, boardArraySize> shownPictures_{};
-    std::array<QTimer*, 6> timers_{};        // Timer1..Timer5 at their own numbers
-    std::array<unsigned, 6> timerStarts_{};  // the model's start count each timer last followed
+    std::array<QTimer*, 6> timers_{};       // Timer1..Timer5 at their own numbers
+    std::array<unsigned, 6> timerStarts_{}; // the model's start count each timer last followed
 };
 
 } // namespace zorbitan

@@ -10,7 +10,7 @@
 
 namespace zorbitan {
 
-inline constexpr int counterPictureSize = 40;  // a board square, in pixels
+inline constexpr int counterPictureSize = 40; // a board square, in pixels
 
 // A player's counter on a square of the given colour: a disc in the player's colour
 // with a black and white rim, so it stands out on every square, and the player's

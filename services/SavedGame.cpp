@@ -16,7 +16,7 @@ constexpr qint64 longestLine = 256;
 // Reads one line at a time and hands back its whole number, if it is one.
 class SavedGameReader {
 public:
-    explicit SavedGameReader(QFile& file) : file_(file) {}
+    explicit SavedGameReader(QIODevice& file) : file_(file) {}
 
     std::optional<Integer> next()
     {
@@ -25,9 +25,9 @@ public:
         }
         const QByteArray raw = file_.readLine(longestLine);
         if (!raw.endsWith('\n') && !file_.atEnd()) {
-            return std::nullopt;  // a line far longer than any number
+            return std::nullopt; // a line far longer than any number
         }
-        const QByteArray line = raw.trimmed();  // also drops CR and LF
+        const QByteArray line = raw.trimmed(); // also drops CR and LF
         bool ok = false;
         const int value = line.toInt(&ok);
         if (!ok || value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max()) {
@@ -44,7 +44,7 @@ public:
     }
 
 private:
-    QFile& file_;
+    QIODevice& file_;
 };
 
 void appendLine(QByteArray& bytes, int value) { bytes += QByteArray::number(value) + "\r\n"; }
@@ -83,9 +83,11 @@ bool saveGame(const Module1& shared, Integer turnnumber, const QString& path)
 bool readSavedGame(Module1& shared, const QString& path)
 {
     QFile file(path);
-    if (!isPlainFile(path) || !file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
+    return isPlainFile(path) && file.open(QIODevice::ReadOnly) && readSavedGame(shared, file);
+}
+
+bool readSavedGame(Module1& shared, QIODevice& file)
+{
     SavedGameReader reader(file);
     for (int k = board::firstNumber; k <= board::lastNumber; ++k) {
         // The board number itself is read and not compared with k.

@@ -3,6 +3,7 @@
 #include "Module1.h"
 
 #include <QDir>
+#include <QIODevice>
 #include <QString>
 
 namespace zorbitan {
@@ -24,5 +25,6 @@ bool saveGame(const Module1& shared, Integer turnnumber, const QString& path);
 // number, outside the 16-bit range, or not a possible number of players (1..4), owner
 // (0..4) or turn counter (-1 or more); the values read before it stay. False then.
 bool readSavedGame(Module1& shared, const QString& path);
+bool readSavedGame(Module1& shared, QIODevice& file);
 
 } // namespace zorbitan

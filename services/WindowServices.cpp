@@ -43,7 +43,8 @@ void centreform(QWidget& screen)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize outer(standardWindowWidthTwips, standardWindowHeightTwips);
-    screen.setFixedSize(twipsToPixels(outer.width() - 2 * borderTwips), twipsToPixels(outer.height() - 2 * borderTwips));
+    screen.setFixedSize(twipsToPixels(outer.width() - 2 * borderTwips),
+                        twipsToPixels(outer.height() - 2 * borderTwips));
     placeOuterWindow(screen, outer);
     QGuiApplication::restoreOverrideCursor();
 }
@@ -54,9 +55,6 @@ void centreAtOwnSize(QWidget& screen)
     placeOuterWindow(screen, {client.width() + 2 * borderTwips, client.height() + 2 * borderTwips});
 }
 
-void openWebPage()
-{
-    QDesktopServices::openUrl(QUrl(toQString(publisher::webAddress)));
-}
+void openWebPage() { QDesktopServices::openUrl(QUrl(toQString(publisher::webAddress))); }
 
 } // namespace zorbitan

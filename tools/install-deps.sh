@@ -4,7 +4,8 @@
 set -eu
 
 packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
-xvfb xauth xdotool fonts-liberation2 fonts-wine"
+xvfb xauth xdotool fonts-liberation2 fonts-wine
+clang libclang-rt-14-dev clang-tidy clang-format"
 
 missing=""
 for package in $packages; do

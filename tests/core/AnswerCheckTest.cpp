@@ -65,7 +65,7 @@ TEST(AnswerCheck, OneOfSeveralAnswersPlacesOneCounter)
 {
     TestGame game({3});
     game.load();
-    game.dealLevel3CardNext(1);  // a prime number less than 10
+    game.dealLevel3CardNext(1); // a prime number less than 10
     game.takeCard();
     game.screen.Label1_Click(5);
     EXPECT_EQ(game.shared.boardowner[5], 1);
@@ -120,7 +120,7 @@ TEST(AnswerCheck, ClicksThatMustChangeNothing)
     EXPECT_EQ(game.shared.placednumber, 77);
     game.shared.placednumber = 12;
 
-    game.clock.advance(1850);  // the blink is over, the pause has begun
+    game.clock.advance(1850); // the blink is over, the pause has begun
     game.screen.Label1_Click(12);
     game.screen.Label1_Click(0);
     game.screen.Image1_Click(101);

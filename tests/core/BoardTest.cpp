@@ -62,7 +62,8 @@ TEST(Lines, RowsColumnsAndDiagonalsNeverWrap)
         ASSERT_LE(std::abs(columnStep), 1);
         ASSERT_EQ(board::columnOf(line[2]) - board::columnOf(line[1]), columnStep);
     }
-    for (const BoardLine line : {BoardLine{8, 9, 10}, {1, 11, 21}, {71, 81, 91}, {1, 12, 23}, {3, 12, 21}, {10, 19, 28}}) {
+    for (const BoardLine line :
+         {BoardLine{8, 9, 10}, {1, 11, 21}, {71, 81, 91}, {1, 12, 23}, {3, 12, 21}, {10, 19, 28}}) {
         EXPECT_EQ(lineOf({line[0], line[1], line[2]}), line);
     }
     EXPECT_FALSE(lineOf({9, 10, 11}));
@@ -72,7 +73,7 @@ TEST(Lines, RowsColumnsAndDiagonalsNeverWrap)
 TEST(Lines, TheLastLineFoundIsKeptAndMixedOwnersMakeNone)
 {
     EXPECT_EQ(lineOf({1, 2, 3, 4}), (BoardLine{2, 3, 4}));
-    EXPECT_EQ(lineOf({1, 2, 3, 13, 23}), (BoardLine{3, 13, 23}));  // the column scan comes later
+    EXPECT_EQ(lineOf({1, 2, 3, 13, 23}), (BoardLine{3, 13, 23})); // the column scan comes later
     std::array<Integer, 101> owners{};
     owners[1] = owners[3] = 1;
     owners[2] = 2;

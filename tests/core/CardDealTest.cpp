@@ -111,6 +111,6 @@ TEST(Cards, AnswersCompareAsNumbersAndDrawsStayInRange)
     EXPECT_EQ(answerValue("  7 apples"), 7);
     EXPECT_EQ(answerValue("99999999999999999999"), 1000000);
     EXPECT_EQ(numberFromOneTo(10, 0.999999), 10);
-    EXPECT_EQ(numberFromOneTo(10, 1.0), 10);  // a faulty source stays inside the table
+    EXPECT_EQ(numberFromOneTo(10, 1.0), 10); // a faulty source stays inside the table
     EXPECT_EQ(numberFromOneTo(10, -0.5), 1);
 }

@@ -8,8 +8,8 @@ using namespace zorbitan;
 TEST(SharedState, StartsAtZeroAndSoundPlaysOnlyWhileOn)
 {
     Module1 shared;
-    EXPECT_EQ(shared.numberofplayers + shared.soundon + shared.hidedesktop + shared.currentlevel +
-                  shared.placednumber + shared.restartgame + shared.savedturn,
+    EXPECT_EQ(shared.numberofplayers + shared.soundon + shared.hidedesktop + shared.currentlevel + shared.placednumber +
+                  shared.restartgame + shared.savedturn,
               0);
     EXPECT_EQ(shared.playerlevel, (std::array<Integer, 5>{}));
     EXPECT_EQ(shared.boardowner, (std::array<Integer, 101>{}));

@@ -15,8 +15,8 @@ TEST(TurnSequence, FourPlayersTakeTurnsInTheirColours)
         Rgb buttons;
     };
     const Expected turns[] = {
-        {"Blue to Play", colours::blue, colours::buttonBlue},  // as loaded
-        {"Red to Play", colours::black, colours::red},       {"Green to Play", colours::green, colours::green},
+        {"Blue to Play", colours::blue, colours::buttonBlue}, // as loaded
+        {"Red to Play", colours::black, colours::red},        {"Green to Play", colours::green, colours::green},
         {"Yellow to Play", colours::yellow, colours::yellow}, {"Blue to Play", colours::blue, colours::blue},
     };
     for (const Expected& expected : turns) {
@@ -50,7 +50,7 @@ TEST(TurnSequence, PlayerWithoutALevelGetsNoCardAndPlayStops)
     TestGame game({2, 0});
     game.load();
     game.playWrongTurn();
-    EXPECT_EQ(game.shared.currentlevel, 2);  // Red has no style: Blue's stays
+    EXPECT_EQ(game.shared.currentlevel, 2); // Red has no style: Blue's stays
     game.shared.currentlevel = 0;
     game.takeCard();
     EXPECT_EQ(game.screen.turnnumber(), 1);

@@ -35,16 +35,15 @@ TEST(TurnTiming, PlacedCounterBlinksFourTimesThenTheTurnPassesAfter510ms)
         game.clock.advance(250);
         EXPECT_EQ(c.Image1[12].visible, tick % 2 == 0) << "tick " << tick;
     }
-    EXPECT_TRUE(c.timers[1].enabled);  // the check found no line
+    EXPECT_TRUE(c.timers[1].enabled); // the check found no line
     game.clock.advance(509);
     EXPECT_FALSE(c.Label5.enabled);
     EXPECT_EQ(c.Label2.caption, "Red to Play");
     game.clock.advance(1);
     EXPECT_TRUE(c.Label5.enabled && c.Label4.visible);
     EXPECT_EQ(c.Label4.caption, "ZORBITAN");
-    EXPECT_EQ(c.Label4.rect.top, 2160);  // Red plays at Level 3
+    EXPECT_EQ(c.Label4.rect.top, 2160); // Red plays at Level 3
     for (int t = 1; t <= 5; ++t) {
         EXPECT_FALSE(c.timers.at(t).enabled) << "Timer" << t;
     }
 }
-

@@ -10,7 +10,7 @@ using zorbitan::testing::TestGame;
 namespace {
 struct GamePlan {
     std::vector<Integer> levels;
-    int winner;  // 0-based; plays at Level 3 and aims for 1-2-3 with the factors of 12
+    int winner; // 0-based; plays at Level 3 and aims for 1-2-3 with the factors of 12
     std::uint64_t seed;
 };
 
@@ -83,8 +83,8 @@ TEST_P(WholeGame, PlaysThroughToTheWinnersLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Players, WholeGame,
-                         ::testing::Values(GamePlan{{3}, 0, 11}, GamePlan{{3, 1}, 0, 12},
-                                           GamePlan{{2, 1, 3}, 2, 13}, GamePlan{{1, 3, 2, 1}, 1, 14}),
+                         ::testing::Values(GamePlan{{3}, 0, 11}, GamePlan{{3, 1}, 0, 12}, GamePlan{{2, 1, 3}, 2, 13},
+                                           GamePlan{{1, 3, 2, 1}, 1, 14}),
                          [](const ::testing::TestParamInfo<GamePlan>& info) {
                              return std::to_string(info.param.levels.size()) + "Players" +
                                     std::string(playerAtIndex(info.param.winner).name) + "Wins";

@@ -79,7 +79,7 @@ protected:
         process.start(QStringLiteral("sh"),
                       {QStringLiteral("-c"), shellPrefix + QStringLiteral(" exec ./zorbitan-harness")});
         const bool finished = process.waitForFinished(120000);
-        const QString output = QString::fromLocal8Bit(process.readAll());
+        QString output = QString::fromLocal8Bit(process.readAll());
         EXPECT_TRUE(finished) << "the program hung:\n" << output.toStdString();
         if (!finished) {
             process.kill();

@@ -33,10 +33,10 @@ bool RunningGame::waitForColour(QPoint screenPoint, const QColor& colour, int ti
 
 void RunningGame::click(QPoint screenPoint)
 {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(screenPoint.x()),
-                                                  QString::number(screenPoint.y()), QStringLiteral("click"),
-                                                  QStringLiteral("1")});
-    QTest::qWait(300);  // let the program handle it and repaint
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y()),
+                       QStringLiteral("click"), QStringLiteral("1")});
+    QTest::qWait(300); // let the program handle it and repaint
 }
 
 QImage RunningGame::screen() const

@@ -20,8 +20,7 @@ protected:
         shared.playerlevel = {0, 1, 1, 0, 0};
     }
 
-    template <typename Widget = QWidget>
-    Widget& control(const char* name)
+    template <typename Widget = QWidget> Widget& control(const char* name)
     {
         return ScreenTest::control<Widget>(navigator.find<fan1>(), name);
     }
@@ -44,15 +43,24 @@ TEST_F(GameScreenView, ControlsStandWhereTheLayoutPutsThem)
         int fontPixels;
     };
     const Placement placements[] = {
-        {"Label9", {8, 0, 205, 45}, "Tahoma", 37},           {"Label2", {402, 0, 275, 56}, "Liberation Sans", 48},
-        {"Label5", {84, 72, 145, 33}, "Tahoma", 21},         {"Label4", {48, 208, 217, 161}, "Tahoma", 32},
-        {"Label7", {48, 308, 217, 37}, "Tahoma", 32},        {"Label6", {48, 344, 217, 81}, "Tahoma", 32},
-        {"Label11", {96, 432, 123, 39}, "Tahoma", 32},       {"Label10", {128, 544, 520, 40}, "Liberation Sans", 21},
-        {"Label8", {192, 582, 416, 16}, "Liberation Sans", 11}, {"Label3_0", {4, 560, 113, 33}, "Tahoma", 21},
-        {"Label3_1", {656, 560, 137, 33}, "Tahoma", 21},     {"Check3", {8, 504, 129, 25}, "Liberation Sans", 16},
-        {"Label1_1", {320, 88, 40, 32}, "Liberation Sans", 21}, {"Label1_100", {716, 484, 40, 32}, "Liberation Sans", 21},
-        {"Shape4", {40, 128, 233, 297}, nullptr, 0},         {"Shape2", {312, 72, 452, 452}, nullptr, 0},
-        {"Shape1_1", {320, 80, 40, 40}, nullptr, 0},         {"Shape1_100", {716, 476, 40, 40}, nullptr, 0},
+        {"Label9", {8, 0, 205, 45}, "Tahoma", 37},
+        {"Label2", {402, 0, 275, 56}, "Liberation Sans", 48},
+        {"Label5", {84, 72, 145, 33}, "Tahoma", 21},
+        {"Label4", {48, 208, 217, 161}, "Tahoma", 32},
+        {"Label7", {48, 308, 217, 37}, "Tahoma", 32},
+        {"Label6", {48, 344, 217, 81}, "Tahoma", 32},
+        {"Label11", {96, 432, 123, 39}, "Tahoma", 32},
+        {"Label10", {128, 544, 520, 40}, "Liberation Sans", 21},
+        {"Label8", {192, 582, 416, 16}, "Liberation Sans", 11},
+        {"Label3_0", {4, 560, 113, 33}, "Tahoma", 21},
+        {"Label3_1", {656, 560, 137, 33}, "Tahoma", 21},
+        {"Check3", {8, 504, 129, 25}, "Liberation Sans", 16},
+        {"Label1_1", {320, 88, 40, 32}, "Liberation Sans", 21},
+        {"Label1_100", {716, 484, 40, 32}, "Liberation Sans", 21},
+        {"Shape4", {40, 128, 233, 297}, nullptr, 0},
+        {"Shape2", {312, 72, 452, 452}, nullptr, 0},
+        {"Shape1_1", {320, 80, 40, 40}, nullptr, 0},
+        {"Shape1_100", {716, 476, 40, 40}, nullptr, 0},
         {"Image1_55", {496, 300, 40, 40}, nullptr, 0},
     };
     for (const Placement& p : placements) {
@@ -70,8 +78,14 @@ TEST_F(GameScreenView, CaptionsVisibilityAndColoursAtLoad)
 {
     navigator.show<fan1>();
     const std::pair<const char*, const char*> captions[] = {
-        {"Label9", "ZORBITAN"}, {"Label2", "Blue to Play"}, {"Label5", "Take a card"}, {"Label4", "ZORBITAN"},
-        {"Label11", "Level 1"}, {"Label3_0", "Exit"},       {"Label3_1", "New Game"},  {"Label1_42", "42"},
+        {"Label9", "ZORBITAN"},
+        {"Label2", "Blue to Play"},
+        {"Label5", "Take a card"},
+        {"Label4", "ZORBITAN"},
+        {"Label11", "Level 1"},
+        {"Label3_0", "Exit"},
+        {"Label3_1", "New Game"},
+        {"Label1_42", "42"},
         {"Label10", "Your answer is incorrect. You have lost your turn."},
     };
     for (const auto& [name, caption] : captions) {

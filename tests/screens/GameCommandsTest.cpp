@@ -80,7 +80,7 @@ TEST_F(GameCommands, RestartBringsBackTheSavedGameOrLeavesTheTitle)
 TEST_F(GameCommands, TheScreenShowsTheCardTheAnswerAndTheCounter)
 {
     fan1& game = restartSavedGame();
-    takeCardAndAnswer(game, 1, 9);  // a prime number less than 10
+    takeCardAndAnswer(game, 1, 9); // a prime number less than 10
     EXPECT_EQ(control<QLabel>(&game, "Label4").text(), "a prime number less than 10");
     EXPECT_FALSE(control(&game, "Label5").isEnabled());
     EXPECT_EQ(control<QLabel>(&game, "Label6").text(), "2, 3, 5, 7");
@@ -106,7 +106,7 @@ TEST_F(GameCommands, ExitKeepsAnUnfinishedGameAndShowsCancel)
     EXPECT_FALSE(isOpen<fan1>());
     ASSERT_TRUE(isOpen<Titlefrm>() && isOpen<Grey>());
     EXPECT_EQ(control<QLabel>(&open<Titlefrm>(), "Label5").text(), "Cancel");
-    EXPECT_EQ(played(sounds::click), 1);  // the title turned sound on again
+    EXPECT_EQ(played(sounds::click), 1); // the title turned sound on again
     Module1 reread;
     ASSERT_TRUE(readSavedGame(reread, savedGame()));
     EXPECT_EQ(reread.savedturn, 6);

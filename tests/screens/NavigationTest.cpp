@@ -6,6 +6,7 @@
 #include "ScreenTest.h"
 #include "Startplay2.h"
 #include "Titlefrm.h"
+#include "UrlRecorder.h"
 #include "fan1.h"
 
 #include <QCheckBox>
@@ -36,13 +37,6 @@ protected:
     static constexpr QPoint onTheBox{8, 12};
 };
 
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    int opened = 0;
-public slots:
-    void open(const QUrl& /*url*/) { ++opened; }
-};
 } // namespace
 
 TEST_F(Navigation, TitleLoadsCentredAndOkOrThePictureStartsANewGame)
@@ -54,7 +48,7 @@ TEST_F(Navigation, TitleLoadsCentredAndOkOrThePictureStartsANewGame)
         Titlefrm& title = navigator.show<Titlefrm>();
         EXPECT_EQ(shared.soundon, 1);
         EXPECT_EQ(title.size(), QSize(372, 438));
-        EXPECT_EQ(title.pos(), QPoint(453, 292));  // the 374 x 440 window on 1280 x 1024
+        EXPECT_EQ(title.pos(), QPoint(453, 292)); // the 374 x 440 window on 1280 x 1024
         EXPECT_EQ(control<QLabel>(&title, "Picture1").pixmap().size(), QSize(320, 240));
         click(control(&title, command));
         EXPECT_FALSE(isOpen<Titlefrm>());
@@ -75,9 +69,9 @@ TEST_F(Navigation, ExitOrAWindowsOwnCloseButtonEndsTheProgram)
     EXPECT_EQ(programEnds, 1);
     Startplay2& options = openOptions();
     click(control(&options, "Label6"));
-    open<Fandlerules>().close();  // the rules close alone
+    open<Fandlerules>().close(); // the rules close alone
     EXPECT_EQ(programEnds, 1);
-    open<Grey>().close();  // the backdrop stays
+    open<Grey>().close(); // the backdrop stays
     EXPECT_TRUE(isOpen<Grey>());
     options.close();
     EXPECT_EQ(programEnds, 2);
@@ -113,7 +107,7 @@ TEST_F(Navigation, ChoosingPlayersFixesTheSoundClearsTheBoardAndClosesTheRules)
     click(sound, onTheBox);
     click(sound, onTheBox);
     click(sound, onTheBox);
-    EXPECT_EQ(played(sounds::click1), 3);  // sound stays on until the players are chosen
+    EXPECT_EQ(played(sounds::click1), 3); // sound stays on until the players are chosen
     click(control(&options, "Label6"));
     EXPECT_TRUE(isOpen<Fandlerules>());
     EXPECT_EQ(played(sounds::click), 1);
@@ -124,7 +118,7 @@ TEST_F(Navigation, ChoosingPlayersFixesTheSoundClearsTheBoardAndClosesTheRules)
     EXPECT_EQ(shared.boardowner[0] + shared.boardowner[99], 0);
     EXPECT_TRUE(isOpen<Playlevel>());
     EXPECT_FALSE(isOpen<Fandlerules>() || isOpen<Startplay2>());
-    EXPECT_EQ(played(sounds::click), 1);  // sound is now off
+    EXPECT_EQ(played(sounds::click), 1); // sound is now off
 }
 
 TEST_F(Navigation, RulesStandInFrontAndCloseLeavingTheOptions)
@@ -139,14 +133,14 @@ TEST_F(Navigation, RulesStandInFrontAndCloseLeavingTheOptions)
     click(control(&rules, "Label3_0"));
     EXPECT_FALSE(isOpen<Fandlerules>());
     EXPECT_TRUE(isOpen<Startplay2>());
-    EXPECT_EQ(played(sounds::click), 1);  // only the opening click, while sound was on
+    EXPECT_EQ(played(sounds::click), 1); // only the opening click, while sound was on
 
-    UrlRecorder recorder;
+    zorbitan::testing::UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
     click(control(&options, "Label2_0"));
     click(control(&options, "Label2_12"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    EXPECT_EQ(recorder.opened, 2);
+    EXPECT_EQ(recorder.opened.size(), 2);
 }
 
 TEST_F(Navigation, LevelScreenMarksOneLevelPerPlayerAndStartsTheGame)
@@ -184,5 +178,3 @@ TEST_F(Navigation, LevelExitGoesToTheTitleAndTheNextVisitStartsAfresh)
     EXPECT_EQ(text(&openLevels(2), "Label9_2"), "X");
     EXPECT_EQ(shared.playerlevel[2], 3);
 }
-
-#include "NavigationTest.moc"

@@ -22,7 +22,8 @@ protected:
     ScreenTest()
     {
         for (const char* data : {"Images", "counters", "wav"}) {
-            QFile::link(QDir::current().absoluteFilePath(QString::fromLatin1(data)), folder.filePath(QString::fromLatin1(data)));
+            QFile::link(QDir::current().absoluteFilePath(QString::fromLatin1(data)),
+                        folder.filePath(QString::fromLatin1(data)));
         }
     }
 
@@ -32,8 +33,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    template <typename Widget = QWidget>
-    Widget& control(const QWidget* screen, const char* name)
+    template <typename Widget = QWidget> Widget& control(const QWidget* screen, const char* name)
     {
         auto* widget = screen == nullptr ? nullptr : screen->findChild<Widget*>(QString::fromLatin1(name));
         if (widget == nullptr) {
@@ -43,8 +43,7 @@ protected:
         return *widget;
     }
 
-    template <typename Screen>
-    Screen& open()
+    template <typename Screen> Screen& open()
     {
         Screen* screen = navigator.find<Screen>();
         if (screen == nullptr) {
@@ -54,8 +53,7 @@ protected:
         return *screen;
     }
 
-    template <typename Screen>
-    bool isOpen() const { return navigator.find<Screen>() != nullptr; }
+    template <typename Screen> bool isOpen() const { return navigator.find<Screen>() != nullptr; }
 
     // A left click in the middle of a control, or for a tick box on its box.
     static void click(QWidget& widget, QPoint at = QPoint())

@@ -1,5 +1,6 @@
 #include "GamePaths.h"
 #include "Publisher.h"
+#include "UrlRecorder.h"
 #include "WindowServices.h"
 
 #include <QDesktopServices>
@@ -28,7 +29,7 @@ TEST(GamePaths, FoundWithoutRegardToCaseAndChosenAsTheWorkingFolder)
     const QString program = QStringLiteral("/the/program/folder");
     folder.mkdir(QStringLiteral("Counters"));
     EXPECT_EQ(chooseWorkingFolder(folder.path(), program), program);
-    QFile(folder.filePath(QStringLiteral("wav"))).open(QIODevice::WriteOnly);  // a file, not a folder
+    QFile(folder.filePath(QStringLiteral("wav"))).open(QIODevice::WriteOnly); // a file, not a folder
     EXPECT_EQ(chooseWorkingFolder(folder.path(), program), program);
     QFile::remove(folder.filePath(QStringLiteral("wav")));
     folder.mkdir(QStringLiteral("WAV"));
@@ -44,28 +45,16 @@ TEST(WindowServices, CentredOnTheDisplayUnderABusyPointer)
     QWidget screen;
     centreform(screen);
     EXPECT_EQ(screen.size(), QSize(798, 598));
-    EXPECT_EQ(screen.pos(), QPoint(240, 212));  // on the 1280 x 1024 test display
+    EXPECT_EQ(screen.pos(), QPoint(240, 212)); // on the 1280 x 1024 test display
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-namespace {
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-} // namespace
-
 TEST(WindowServices, OpensTheGamesOwnWebPage)
 {
-    UrlRecorder recorder;
+    zorbitan::testing::UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
     openWebPage();
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_EQ(recorder.opened.front().toString().toStdString(), std::string(publisher::webAddress));
 }
-
-#include "GamePathsTest.moc"

@@ -81,7 +81,9 @@ TEST(GeneratedData, AMissingOrUnreadableCounterIsDrawnInstead)
     own.save(folder.filePath(QStringLiteral("counters/mare.bmp")), "BMP");
 
     CounterPictures pictures(folder);
-    const auto drawnAs = [&](std::string_view name) { return pictures.picture(name).toImage().convertToFormat(QImage::Format_RGB32); };
+    const auto drawnAs = [&](std::string_view name) {
+        return pictures.picture(name).toImage().convertToFormat(QImage::Format_RGB32);
+    };
     EXPECT_EQ(drawnAs("counters\\yebl.bmp"), drawCounter(SquareColour::Yellow, 0));
     EXPECT_EQ(drawnAs("counters\\blye.bmp"), drawCounter(SquareColour::Blue, 3));
     EXPECT_EQ(drawnAs("counters\\mare.bmp").pixelColor(5, 5), QColor(Qt::darkCyan));

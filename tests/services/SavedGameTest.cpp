@@ -33,7 +33,9 @@ protected:
         for (int k = 1; k <= 100; ++k) {
             lines << QByteArray::number(k) << QByteArray(k == 5 ? "1" : k == 17 ? "2" : "0");
         }
-        return lines << "2" << "3" << "1";
+        return lines << "2"
+                     << "3"
+                     << "1";
     }
 
     QTemporaryDir folder;
@@ -67,7 +69,7 @@ TEST_F(SavedGameFile, ForgivingAboutLineEndsBlanksAndTheOddLines)
 {
     QList<QByteArray> lines = example();
     for (int k = 0; k < 100; ++k) {
-        lines[2 * k] = "999";  // the board numbers are read, not compared
+        lines[static_cast<qsizetype>(k) * 2] = "999"; // the board numbers are read, not compared
     }
     lines[9] = "  1 ";
     write(lines << "7", "\n");
@@ -92,8 +94,17 @@ TEST_F(SavedGameFile, AShortFileStopsAtItsEndKeepingWhatWasRead)
 TEST_F(SavedGameFile, AnImpossibleValueStopsTheRestartThere)
 {
     const std::pair<int, QByteArray> cases[] = {
-        {10, "5"},    {10, "-1"}, {10, "one"}, {10, "1.5"}, {10, ""}, {9, "40000"},
-        {201, "0"},  {201, "5"}, {202, "-2"}, {203, "on"}, {202, "99999999999999999999"},
+        {10, "5"},
+        {10, "-1"},
+        {10, "one"},
+        {10, "1.5"},
+        {10, ""},
+        {9, "40000"},
+        {201, "0"},
+        {201, "5"},
+        {202, "-2"},
+        {203, "on"},
+        {202, "99999999999999999999"},
     };
     for (const auto& [line, value] : cases) {
         QList<QByteArray> lines = example();

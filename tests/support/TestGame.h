@@ -21,8 +21,7 @@ public:
         std::string name;
     };
 
-    explicit TestGame(std::vector<Integer> levels, std::uint64_t seed = 1)
-        : fallback_(seededRandom(seed))
+    explicit TestGame(std::vector<Integer> levels, std::uint64_t seed = 1) : fallback_(seededRandom(seed))
     {
         shared.soundon = 1;
         shared.numberofplayers = static_cast<Integer>(levels.size());
@@ -41,7 +40,10 @@ public:
     void dealLevel3CardNext(int card) { drawNext({fractionFor(card - 1, 60)}); }
 
     // The next Level 2 card will be first x second.
-    void dealLevel2CardNext(int first, int second) { drawNext({fractionFor(first - 1, 10), fractionFor(second - 1, 10)}); }
+    void dealLevel2CardNext(int first, int second)
+    {
+        drawNext({fractionFor(first - 1, 10), fractionFor(second - 1, 10)});
+    }
 
     // The fraction that makes a draw of outOf land on the 0-based position.
     static double fractionFor(int position, int outOf) { return (position + 0.5) / outOf; }
@@ -75,7 +77,8 @@ public:
 
     int played(std::string_view name) const
     {
-        return static_cast<int>(std::count_if(sounds.begin(), sounds.end(), [&](const Sound& s) { return s.name == name; }));
+        return static_cast<int>(
+            std::count_if(sounds.begin(), sounds.end(), [&](const Sound& s) { return s.name == name; }));
     }
 
     const std::string& answerSlot(int slot) const { return shared.answers.at(static_cast<std::size_t>(slot)); }
@@ -83,7 +86,10 @@ public:
 
     Module1 shared;
     std::vector<Sound> sounds;
-    GameScreen screen{shared, [this](std::string_view name) { sounds.push_back({clock.now(), std::string(name)}); },
+    GameScreen screen{shared,
+                      [this](std::string_view name) {
+                          sounds.push_back({clock.now(), std::string(name)});
+                      },
                       [this] { return nextFraction(); }};
     VirtualClock clock{screen};
 

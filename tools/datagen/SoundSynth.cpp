@@ -79,9 +79,9 @@ Samples synthesiseClick1()
 Samples synthesiseStapler()
 {
     Samples out = silence(0.28);
-    addStrike(out, 0.0, 140.0, 0.03, 0.012, 1.0);     // the arm coming down
-    addStrike(out, 0.11, 2900.0, 0.015, 0.004, 0.9);  // the staple snapping through
-    addStrike(out, 0.13, 900.0, 0.02, 0.006, 0.4);    // the arm springing back
+    addStrike(out, 0.0, 140.0, 0.03, 0.012, 1.0);    // the arm coming down
+    addStrike(out, 0.11, 2900.0, 0.015, 0.004, 0.9); // the staple snapping through
+    addStrike(out, 0.13, 900.0, 0.02, 0.006, 0.4);   // the arm springing back
     finish(out);
     return out;
 }
@@ -141,13 +141,13 @@ std::string encodeWav(const Samples& samples)
     std::string out = "RIFF";
     putLittleEndian(out, 36 + dataBytes, 4);
     out += "WAVEfmt ";
-    putLittleEndian(out, 16, 4);               // format chunk size
-    putLittleEndian(out, 1, 2);                // PCM
-    putLittleEndian(out, 1, 2);                // mono
+    putLittleEndian(out, 16, 4); // format chunk size
+    putLittleEndian(out, 1, 2);  // PCM
+    putLittleEndian(out, 1, 2);  // mono
     putLittleEndian(out, sampleRate, 4);
     putLittleEndian(out, sampleRate * bytesPerSample, 4);
-    putLittleEndian(out, bytesPerSample, 2);   // block align
-    putLittleEndian(out, 16, 2);               // bits per sample
+    putLittleEndian(out, bytesPerSample, 2); // block align
+    putLittleEndian(out, 16, 2);             // bits per sample
     out += "data";
     putLittleEndian(out, dataBytes, 4);
     for (const double sample : samples) {

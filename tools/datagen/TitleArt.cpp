@@ -40,7 +40,7 @@ void paintPlanet(QPainter& painter, QPointF centre, double radius)
     const QRectF ring(-radius * 1.7, -radius * 0.45, radius * 3.4, radius * 0.9);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(255, 220, 120), radius * 0.12));
-    painter.drawArc(ring, 0, 180 * 16);  // the back of the ring
+    painter.drawArc(ring, 0, 180 * 16); // the back of the ring
     QRadialGradient body(QPointF(-radius * 0.4, -radius * 0.4), radius * 1.6);
     body.setColorAt(0.0, QColor(255, 200, 90));
     body.setColorAt(1.0, QColor(200, 70, 30));
@@ -49,7 +49,7 @@ void paintPlanet(QPainter& painter, QPointF centre, double radius)
     painter.drawEllipse(QPointF(0, 0), radius, radius);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(255, 230, 150), radius * 0.12));
-    painter.drawArc(ring, 180 * 16, 180 * 16);  // the front of the ring
+    painter.drawArc(ring, 180 * 16, 180 * 16); // the front of the ring
     painter.restore();
 }
 
@@ -77,12 +77,12 @@ void paintBoard(QPainter& painter, QPoint topLeft)
     constexpr int span = squares * size + (squares - 1) * gap;
     painter.fillRect(QRect(topLeft - QPoint(6, 6), QSize(span + 12, span + 12)), Qt::black);
     // Which player's counter stands on each square of the corner, by 0-based index; -1 for none.
-    constexpr std::array<int, squares * squares> counters{
-        -1, -1, 1, -1, -1,  //
-        -1, 0, -1, -1, -1,  //
-        -1, -1, 0, -1, 1,   //
-        -1, -1, -1, 0, -1,  //
-        2, -1, -1, -1, 3,   //
+    constexpr std::array<int, static_cast<std::size_t>(squares) * squares> counters{
+        -1, -1, 1,  -1, -1, //
+        -1, 0,  -1, -1, -1, //
+        -1, -1, 0,  -1, 1,  //
+        -1, -1, -1, 0,  -1, //
+        2,  -1, -1, -1, 3,  //
     };
     painter.setFont(arial(9));
     for (int row = 0; row < squares; ++row) {
@@ -90,7 +90,7 @@ void paintBoard(QPainter& painter, QPoint topLeft)
             const int n = row * board::side + column + 1 + 2 * board::side;
             const QRect square(topLeft + QPoint(column * (size + gap), row * (size + gap)), QSize(size, size));
             const SquareColour colour = designedSquareColour(n);
-            const int owner = counters.at(static_cast<std::size_t>(row * squares + column));
+            const int owner = counters.at((static_cast<std::size_t>(row) * squares) + column);
             if (owner >= 0) {
                 painter.drawImage(square, drawCounter(colour, owner));
             } else {

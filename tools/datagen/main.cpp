@@ -30,7 +30,7 @@ bool writeFile(const QString& path, const std::string& bytes)
 bool writeSounds(const QDir& wav)
 {
     const std::pair<const char*, std::function<Samples()>> sounds[] = {
-        {"click.wav", synthesiseClick},   {"click1.wav", synthesiseClick1}, {"stapler.wav", synthesiseStapler},
+        {"click.wav", synthesiseClick},     {"click1.wav", synthesiseClick1}, {"stapler.wav", synthesiseStapler},
         {"subping.wav", synthesiseSubping}, {"boink.wav", synthesiseBoink},   {"klaxon.wav", synthesiseKlaxon},
     };
     bool ok = true;

@@ -29,10 +29,10 @@ public:
     {
         step("title");
         waitFor([&] { return screen<Titlefrm>() != nullptr; });
-        click<Titlefrm>("Label6");  // Restart Previous Game
+        click<Titlefrm>("Label6"); // Restart Previous Game
         if (screen<fan1>() != nullptr) {
             report("a saved game came back");
-            click<fan1>("Label3_1");  // New Game, which saves nothing
+            click<fan1>("Label3_1"); // New Game, which saves nothing
         } else {
             report("no saved game to bring back");
             click<Titlefrm>("Label5");
@@ -43,7 +43,7 @@ public:
             playOneTurn();
         }
         report(game().model().controls().Label2.caption.c_str());
-        click<fan1>("Label3_0");  // Exit: a won game is not saved
+        click<fan1>("Label3_0"); // Exit: a won game is not saved
         step("a second game, left after two cards");
         click<Titlefrm>("Label5");
         startTwoPlayerGame();
@@ -80,16 +80,11 @@ private:
         waitFor([&] { return game().model().winner() != 0 || !game().model().controls().timers[2].enabled; });
     }
 
-    template <typename Screen>
-    Screen* screen()
-    {
-        return session_.navigator().find<Screen>();
-    }
+    template <typename Screen> Screen* screen() { return session_.navigator().find<Screen>(); }
 
     fan1& game() { return *screen<fan1>(); }
 
-    template <typename Screen, typename Widget>
-    Widget& control(const char* name)
+    template <typename Screen, typename Widget> Widget& control(const char* name)
     {
         waitFor([&] { return screen<Screen>() != nullptr; });
         auto* widget = screen<Screen>()->template findChild<Widget*>(QString::fromLatin1(name));
@@ -99,15 +94,13 @@ private:
         return *widget;
     }
 
-    template <typename Screen>
-    void click(const char* name)
+    template <typename Screen> void click(const char* name)
     {
         QWidget& widget = control<Screen, QWidget>(name);
         QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, widget.rect().center());
     }
 
-    template <typename Condition>
-    void waitFor(Condition condition)
+    template <typename Condition> void waitFor(Condition condition)
     {
         if (!QTest::qWaitFor(condition, 10000)) {
             throw std::runtime_error("timed out");
