@@ -3,7 +3,7 @@
 #
 # `make test` runs, in this order: the static checks, the saved-game fuzzer, the whole
 # suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and the whole suite
-# as the game ships. `make soak` plays a long soak of random games.
+# as the game ships. `make soak` plays a long soak of random games; `make bench` measures.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
@@ -13,7 +13,7 @@ SOAK_GAMES ?= 100000
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build run test lint fuzz sanitize soak clean
+.PHONY: all deps configure build run test lint fuzz sanitize soak bench clean
 
 all: build
 
@@ -58,3 +58,6 @@ soak: build
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+
+bench: build
+	@bench/run.sh $(BUILD_DIR)/bin

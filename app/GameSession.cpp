@@ -28,6 +28,8 @@ void prepareApplication()
 GameSession::GameSession(RandomFraction random, std::function<void()> endProgram)
     : folder_(enterWorkingFolder()), sound_(QDir(folder_)),
       navigator_({shared_, sound_.playWavFunction(), std::move(random), QDir(folder_), std::move(endProgram)})
-{}
+{
+    sound_.loadAfterFirstPaint();
+}
 
 } // namespace zorbitan

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "GameSound.h"
 #include "Module1.h"
 #include "Random.h"
 #include "ScreenNavigator.h"
-#include "SoundPlayer.h"
 
 #include <QString>
 #include <functional>
@@ -23,7 +23,7 @@ public:
 private:
     QString folder_;
     Module1 shared_;
-    SoundPlayer sound_;
+    GameSound sound_;
     ScreenNavigator navigator_;
 };
 

@@ -44,6 +44,7 @@ protected:
     {
         const QDir built = QFileInfo(harnessProgram).dir();
         QFile::copy(harnessProgram, path(QStringLiteral("zorbitan-harness")));
+        QFile::copy(built.filePath(QStringLiteral("zorbitan_sound.so")), path(QStringLiteral("zorbitan_sound.so")));
         for (const QString& data : {QStringLiteral("Images"), QStringLiteral("counters"), QStringLiteral("wav")}) {
             folder.mkdir(data);
             QDirIterator files(built.filePath(data), QDir::Files);

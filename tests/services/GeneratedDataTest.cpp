@@ -3,9 +3,9 @@
 #include "Board.h"
 #include "CounterArt.h"
 #include "GamePaths.h"
+#include "GameSound.h"
 #include "Players.h"
 #include "QtConversions.h"
-#include "SoundPlayer.h"
 
 #include <QFile>
 #include <QImage>
@@ -52,7 +52,8 @@ TEST(GeneratedData, CountersDifferWithoutColour)
 // load, and be short 16-bit PCM.
 TEST(GeneratedData, EverySoundIsShortPcmAndBecomesReady)
 {
-    SoundPlayer player{QDir::current()};
+    GameSound player{QDir::current()};
+    ASSERT_TRUE(player.load()) << "the sound module did not load";
     for (const std::string_view name : sounds::all) {
         QFile file(resolveGamePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
@@ -61,7 +62,7 @@ TEST(GeneratedData, EverySoundIsShortPcmAndBecomesReady)
         EXPECT_TRUE(header.startsWith("RIFF") && header.mid(8, 8) == "WAVEfmt ") << name;
         EXPECT_EQ(header.at(34), 16) << name;
         EXPECT_LT(seconds, name == sounds::click || name == sounds::click1 ? 0.1 : 1.25) << name;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return player.status(name) == QSoundEffect::Ready; }, 5000)) << name;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return player.isReady(name); }, 5000)) << name;
     }
     player.playwav(sounds::click);
     player.playwav("wav\\nosuch.wav");

@@ -150,9 +150,8 @@ private:
             for (int n = 1; n <= 100; ++n) {
                 if (owners[n] > 0) {
                     ASSERT_TRUE(c.Image1[n].visible) << n;
-                    ASSERT_EQ(c.Image1[n].picture,
-                              counterPicturePath(squareColourInfo(designedSquareColour(n)).prefix,
-                                                 playerAtIndex(owners[n] - 1).prefix));
+                    ASSERT_EQ(c.Image1[n].picture, counterPicturePath(squareColourInfo(designedSquareColour(n)).prefix,
+                                                                      playerAtIndex(owners[n] - 1).prefix));
                 }
             }
         }

@@ -5,11 +5,12 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 
 namespace zorbitan {
 
-SoundPlayer::SoundPlayer(const QDir& workingFolder, QObject* parent) : QObject(parent)
+SoundPlayer::SoundPlayer(const QDir& workingFolder)
 {
     if (QMediaDevices::audioOutputs().isEmpty()) {
         reportUnavailable(QStringLiteral("no sound device was found"));
@@ -45,15 +46,16 @@ void SoundPlayer::playwav(std::string_view name)
     }
 }
 
-PlayWav SoundPlayer::playWavFunction()
-{
-    return [this](std::string_view name) { playwav(name); };
-}
-
-QSoundEffect::Status SoundPlayer::status(std::string_view name) const
+bool SoundPlayer::isReady(std::string_view name) const
 {
     const Sound* sound = find(name);
-    return sound != nullptr ? sound->effect->status() : QSoundEffect::Error;
+    return sound != nullptr && sound->effect->status() == QSoundEffect::Ready;
+}
+
+bool SoundPlayer::isLoading() const
+{
+    return std::any_of(sounds_.begin(), sounds_.end(),
+                       [](const Sound& sound) { return sound.effect->status() == QSoundEffect::Loading; });
 }
 
 const SoundPlayer::Sound* SoundPlayer::find(std::string_view name) const
@@ -76,3 +78,9 @@ void SoundPlayer::reportUnavailable(const QString& why)
 }
 
 } // namespace zorbitan
+
+// The module's entry point, found by name when the game loads the module.
+extern "C" Q_DECL_EXPORT zorbitan::SoundOutput* zorbitanCreateSoundOutput(const char* workingFolder)
+{
+    return new zorbitan::SoundPlayer(QDir(QString::fromUtf8(workingFolder)));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SoundOutput.h"
 #include "Sounds.h"
 
 #include <QDir>
@@ -14,17 +15,14 @@ namespace zorbitan {
 
 // Plays the game's six sounds. Each file is loaded once; a new sound cuts off the one
 // playing. A missing file or no sound device means silence and one console line at most.
-class SoundPlayer : public QObject {
+class SoundPlayer : public QObject, public SoundOutput {
 public:
-    explicit SoundPlayer(const QDir& workingFolder, QObject* parent = nullptr);
+    explicit SoundPlayer(const QDir& workingFolder);
     ~SoundPlayer() override;
 
-    void playwav(std::string_view name);
-
-    // The player as the game screens take it.
-    PlayWav playWavFunction();
-
-    QSoundEffect::Status status(std::string_view name) const;
+    void playwav(std::string_view name) override;
+    bool isReady(std::string_view name) const override;
+    bool isLoading() const override;
 
 private:
     struct Sound {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "SoundOutput.h"
+#include "Sounds.h"
+
+#include <QDir>
+#include <QLibrary>
+#include <QObject>
+#include <memory>
+
+namespace zorbitan {
+
+// The game's sounds as the screens use them. The sound module is loaded once the first
+// window has been painted (the title screen plays no sound); until then, and for good
+// if the module cannot be loaded, every sound is silence.
+class GameSound : public QObject {
+public:
+    explicit GameSound(const QDir& workingFolder);
+    ~GameSound() override;
+
+    // Loads the sound module as soon as the first window has been painted.
+    void loadAfterFirstPaint();
+
+    // Loads the sound module now. False, and one console line, when it cannot be loaded.
+    bool load();
+
+    void playwav(std::string_view name);
+    bool isReady(std::string_view name) const;
+
+    PlayWav playWavFunction();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QDir workingFolder_;
+    QLibrary module_;
+    std::unique_ptr<SoundOutput> output_;
+    bool tried_ = false;
+};
+
+} // namespace zorbitan
