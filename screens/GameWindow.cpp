@@ -1,5 +1,6 @@
 #include "GameWindow.h"
 
+#include "Grey.h"
 #include "SoundRule.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,16 @@ GameWindow::GameWindow(ScreenNavigator& navigator) : navigator_(navigator) {}
 void GameWindow::play(std::string_view sound) const
 {
     playIfSoundOn(navigator_.context().shared, navigator_.context().playwav, sound);
+}
+
+void GameWindow::setBackdrop(bool shown)
+{
+    navigator_.context().shared.hidedesktop = shown ? 1 : 0;
+    if (shown) {
+        navigator_.show<Grey>();
+    } else {
+        navigator_.close<Grey>();
+    }
 }
 
 void GameWindow::setDesignedSize(int widthTwips, int heightTwips)

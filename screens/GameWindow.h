@@ -26,6 +26,9 @@ protected:
     // Plays the sound if sound is on at this moment.
     void play(std::string_view sound) const;
 
+    // The "Hide Desktop" setting: the backdrop shown behind the screens, or gone.
+    void setBackdrop(bool shown);
+
     // Fixes the client area at its designed size.
     void setDesignedSize(int widthTwips, int heightTwips);
 

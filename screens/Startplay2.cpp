@@ -2,7 +2,6 @@
 
 #include "Fandlerules.h"
 #include "Fonts.h"
-#include "Grey.h"
 #include "Playlevel.h"
 #include "Publisher.h"
 #include "QtConversions.h"
@@ -95,13 +94,7 @@ void Startplay2::Check1_Click() { play(sounds::click1); }
 void Startplay2::Check3_Click()
 {
     play(sounds::click1);
-    if (Check3_->isChecked()) {
-        shared().hidedesktop = 1;
-        navigator().show<Grey>();
-    } else {
-        shared().hidedesktop = 0;
-        navigator().close<Grey>();
-    }
+    setBackdrop(Check3_->isChecked());
     navigator().show<Startplay2>();
 }
 

@@ -1,7 +1,6 @@
 #include "fan1.h"
 
 #include "Fonts.h"
-#include "Grey.h"
 #include "SavedGame.h"
 #include "ScreenStyle.h"
 #include "Startplay2.h"
@@ -180,13 +179,7 @@ void fan1::Label3_Click(int index)
 void fan1::Check3_Click()
 {
     play(sounds::click1);
-    if (Check3_->isChecked()) {
-        shared().hidedesktop = 1;
-        navigator().show<Grey>();
-    } else {
-        shared().hidedesktop = 0;
-        navigator().close<Grey>();
-    }
+    setBackdrop(Check3_->isChecked());
     navigator().show<fan1>();
 }
 

@@ -18,7 +18,11 @@ QStringList moduleCandidates()
 }
 } // namespace
 
-GameSound::GameSound(const QDir& workingFolder) : workingFolder_(workingFolder) {}
+GameSound::GameSound(const QDir& workingFolder) : workingFolder_(workingFolder)
+{
+    loadSoon_.setSingleShot(true);
+    connect(&loadSoon_, &QTimer::timeout, this, [this] { load(); });
+}
 
 // Qt's sound cache can deadlock when the program ends while a sound is still being
 // read, so the end waits a moment for the reading to finish. The sounds go before the
@@ -38,7 +42,7 @@ bool GameSound::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Paint && !tried_) {
         QCoreApplication::instance()->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { load(); });
+        loadSoon_.start(0);
     }
     return QObject::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLibrary>
 #include <QObject>
+#include <QTimer>
 #include <memory>
 
 namespace zorbitan {
@@ -36,6 +37,7 @@ private:
     QDir workingFolder_;
     QLibrary module_;
     std::unique_ptr<SoundOutput> output_;
+    QTimer loadSoon_;
     bool tried_ = false;
 };
 
