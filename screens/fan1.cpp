@@ -46,6 +46,7 @@ void fan1::createControls()
     Shape4_ = new ShapeWidget(this);
     Label9_ = makeLabel(this, tahoma(27.75));
     Label2_ = makeLabel(this, arial(36));
+    Label2_->setWordWrap(false);
     Label5_ = makeButton(this, tahoma(15.75));
     Label4_ = makeLabel(this, tahoma(24));
     Label7_ = makeLabel(this, tahoma(24));
@@ -119,6 +120,7 @@ void fan1::refresh()
     syncShape(*Shape4_, c.Shape4);
     syncLabel(*Label9_, c.Label9);
     syncLabel(*Label2_, c.Label2);
+    widenToFit(*Label2_); // "YELLOW HAS WON!" is wider than the turn line's box
     syncLabel(*Label5_, c.Label5);
     syncLabel(*Label4_, c.Label4);
     syncLabel(*Label7_, c.Label7);

@@ -44,6 +44,17 @@ void syncLabel(QLabel& widget, const Label& label)
     syncPlacement(widget, label.rect, label.visible);
 }
 
+void widenToFit(QLabel& widget)
+{
+    const int needed = widget.fontMetrics().horizontalAdvance(widget.text()) + 4;
+    if (needed > widget.width()) {
+        QRect wider = widget.geometry();
+        wider.setLeft(wider.center().x() - needed / 2);
+        wider.setWidth(needed);
+        widget.setGeometry(wider);
+    }
+}
+
 void syncShape(ShapeWidget& widget, const Shape& shape)
 {
     widget.setColours(toQColor(shape.fillColor), toQColor(shape.borderColor));

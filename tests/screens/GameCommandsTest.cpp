@@ -120,7 +120,9 @@ TEST_F(GameCommands, NoSaveAfterOneCardAfterAWinOrOnNewGame)
     const QByteArray older = savedBytes();
     takeCardAndAnswer(won, 37, 3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return won.model().winner() == 1; }, 4000));
-    EXPECT_EQ(control<QLabel>(&won, "Label2").text(), "BLUE HAS WON!");
+    auto& message = control<QLabel>(&won, "Label2");
+    EXPECT_EQ(message.text(), "BLUE HAS WON!");
+    EXPECT_GE(message.width(), message.fontMetrics().horizontalAdvance(message.text())); // whole, on one line
     click(control(&won, "Label3_0"));
     EXPECT_EQ(savedBytes(), older);
 
