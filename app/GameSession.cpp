@@ -1,11 +1,13 @@
 #include "GameSession.h"
 
+#include "AppIcon.h"
 #include "ConsoleFilter.h"
 #include "Fonts.h"
 #include "GamePaths.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 namespace zorbitan {
 
@@ -16,10 +18,21 @@ QString enterWorkingFolder()
     QDir::setCurrent(folder);
     return folder;
 }
+
+QString findSaveFolder(const QString& workingFolder)
+{
+    return chooseSaveFolder(workingFolder, QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
 } // namespace
 
 void prepareApplication()
 {
+    // The user's data folder is ~/.local/share/zorbitan; the desktop matches the
+    // windows to the menu entry and its icon.
+    QCoreApplication::setApplicationName(QStringLiteral("zorbitan"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORBITAN_APP_ID));
+    QApplication::setWindowIcon(appIcon());
     QApplication::setStyle(QStringLiteral("Fusion"));
     installConsoleFilter();
     registerGameFonts();
@@ -27,7 +40,8 @@ void prepareApplication()
 
 GameSession::GameSession(RandomFraction random, std::function<void()> endProgram)
     : folder_(enterWorkingFolder()), sound_(QDir(folder_)),
-      navigator_({shared_, sound_.playWavFunction(), std::move(random), QDir(folder_), std::move(endProgram)})
+      navigator_({shared_, sound_.playWavFunction(), std::move(random), QDir(folder_), QDir(findSaveFolder(folder_)),
+                  std::move(endProgram)})
 {
     sound_.loadAfterFirstPaint();
 }

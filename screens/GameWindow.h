@@ -22,6 +22,7 @@ protected:
     ScreenNavigator& navigator() const { return navigator_; }
     Module1& shared() const { return navigator_.context().shared; }
     const QDir& workingFolder() const { return navigator_.context().workingFolder; }
+    const QDir& saveFolder() const { return navigator_.context().saveFolder; }
 
     // Plays the sound if sound is on at this moment.
     void play(std::string_view sound) const;

@@ -15,12 +15,14 @@
 namespace zorbitan {
 
 // What every screen shares: the game's state, the sound player, the cards' random
-// source, the working folder and the way to end the program.
+// source, the working folder (the data folders), the folder that keeps the saved game
+// and the way to end the program.
 struct ScreenContext {
     Module1& shared;
     PlayWav playwav;
     RandomFraction random;
     QDir workingFolder;
+    QDir saveFolder;
     std::function<void()> endProgram;
 };
 

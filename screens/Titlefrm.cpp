@@ -94,7 +94,7 @@ void Titlefrm::Label5_Click()
 void Titlefrm::Label6_Click()
 {
     Module1& state = shared();
-    if (!readSavedGame(state, savedGamePath(workingFolder()))) {
+    if (!readSavedGame(state, savedGameToRestore(saveFolder(), workingFolder()))) {
         state.restartgame = 0;
         return;
     }

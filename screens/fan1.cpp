@@ -189,7 +189,7 @@ void fan1::Check3_Click()
 void fan1::saveIfUnfinished() const
 {
     if (model_.winner() == 0 && model_.turnnumber() > 0) {
-        saveGame(shared(), model_.turnnumber(), savedGamePath(workingFolder()));
+        saveGame(shared(), model_.turnnumber(), savedGamePath(saveFolder()));
     }
 }
 

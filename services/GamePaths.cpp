@@ -49,9 +49,25 @@ bool holdsDataFolders(const QDir& folder)
     return true;
 }
 
+QString installedDataFolder(const QString& programFolder)
+{
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/zorbitan"));
+}
+
 QString chooseWorkingFolder(const QString& currentFolder, const QString& programFolder)
 {
-    return holdsDataFolders(QDir(currentFolder)) ? currentFolder : programFolder;
+    for (const QString& folder : {currentFolder, programFolder, installedDataFolder(programFolder)}) {
+        if (holdsDataFolders(QDir(folder))) {
+            return folder;
+        }
+    }
+    return programFolder;
+}
+
+QString chooseSaveFolder(const QString& workingFolder, const QString& programFolder, const QString& userDataFolder)
+{
+    const bool installed = QFileInfo(workingFolder) == QFileInfo(installedDataFolder(programFolder));
+    return installed || !QFileInfo(workingFolder).isWritable() ? userDataFolder : workingFolder;
 }
 
 } // namespace zorbitan

@@ -19,8 +19,16 @@ bool isPlainFile(const QString& path);
 // True when the folder holds the game's data folders (Images, counters and wav).
 bool holdsDataFolders(const QDir& folder);
 
-// The folder the game should work in: the current one when it holds the data
-// folders, else the program's own folder.
+// Where an installed program finds its data folders: share/zorbitan beside its bin/.
+QString installedDataFolder(const QString& programFolder);
+
+// The folder the game should work in: the first of the current folder, the program's
+// own folder and the installed data folder that holds the data folders; the program's
+// own folder when none does.
 QString chooseWorkingFolder(const QString& currentFolder, const QString& programFolder);
+
+// The folder that keeps the saved game: the working folder, unless it is an installed
+// copy's data folder or cannot be written; then the user's own data folder.
+QString chooseSaveFolder(const QString& workingFolder, const QString& programFolder, const QString& userDataFolder);
 
 } // namespace zorbitan

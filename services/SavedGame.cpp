@@ -3,6 +3,7 @@
 #include "GamePaths.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <limits>
 #include <optional>
@@ -63,12 +64,20 @@ QByteArray formatSavedGame(const Module1& shared, Integer turnnumber)
 }
 } // namespace
 
-QString savedGamePath(const QDir& workingFolder) { return resolveGamePath("lastgame.inf", workingFolder); }
+QString savedGamePath(const QDir& saveFolder) { return resolveGamePath("lastgame.inf", saveFolder); }
+
+QString savedGameToRestore(const QDir& saveFolder, const QDir& workingFolder)
+{
+    const QString kept = savedGamePath(saveFolder);
+    const QString leftBehind = savedGamePath(workingFolder);
+    return QFileInfo::exists(kept) || !QFileInfo::exists(leftBehind) ? kept : leftBehind;
+}
 
 bool saveGame(const Module1& shared, Integer turnnumber, const QString& path)
 {
     // Unbuffered, so a short write (a full disk) shows in the count written: the
     // temporary file is then thrown away instead of renamed over the saved game.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;

@@ -13,11 +13,17 @@ namespace zorbitan {
 // of players, the turn counter and the sound setting.
 inline constexpr int savedGameLines = 203;
 
-// Where the saved game lives in the working folder.
-QString savedGamePath(const QDir& workingFolder);
+// Where the saved game lives in the folder that keeps it.
+QString savedGamePath(const QDir& saveFolder);
+
+// The saved game to bring back: the one in the folder that keeps it, or, while there
+// is none, one left in the working folder (kept there before that folder could no
+// longer be written).
+QString savedGameToRestore(const QDir& saveFolder, const QDir& workingFolder);
 
 // Writes the game to a temporary file beside the saved game and renames it over it,
-// so a failed save leaves the earlier saved game as it was. False when it failed.
+// so a failed save leaves the earlier saved game as it was. Creates the folder that
+// keeps it if need be. False when it failed.
 bool saveGame(const Module1& shared, Integer turnnumber, const QString& path);
 
 // Reads the saved game into the board, the number of players, savedturn and soundon,

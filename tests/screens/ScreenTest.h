@@ -82,7 +82,7 @@ protected:
                                    script.pop_front();
                                    return fraction;
                                },
-                               QDir(folder.path()), [this] { ++programEnds; }}};
+                               QDir(folder.path()), QDir(folder.path()), [this] { ++programEnds; }}};
 };
 
 } // namespace zorbitan::testing

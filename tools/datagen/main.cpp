@@ -1,6 +1,9 @@
 // Writes the pictures and sounds the game reads at run time into the given folder:
-// Images/, counters/ and wav/. Run by the build; nothing it writes is kept in the sources.
+// Images/, counters/ and wav/; and, given a second folder, the game's icon there as an
+// icon theme (hicolor) for the desktop menu. Run by the build; nothing it writes is kept
+// in the sources.
 
+#include "AppIcon.h"
 #include "Board.h"
 #include "CounterArt.h"
 #include "Fonts.h"
@@ -51,12 +54,26 @@ bool writeCounters(const QDir& counters)
     }
     return ok;
 }
+
+// hicolor/<n>x<n>/apps/<id>.png at the sizes menus use, and hicolor/scalable/apps/<id>.svg.
+bool writeIcons(const QDir& theme)
+{
+    const QString name = QStringLiteral(ZORBITAN_APP_ID);
+    bool ok = true;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        ok = theme.mkpath(folder) && drawAppIcon(size).save(theme.filePath(folder + "/" + name + ".png"), "PNG") && ok;
+    }
+    ok = theme.mkpath(QStringLiteral("scalable/apps")) &&
+         writeFile(theme.filePath("scalable/apps/" + name + ".svg"), appIconSvg().toStdString()) && ok;
+    return ok;
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [ICON_THEME_FOLDER]\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -76,6 +93,10 @@ int main(int argc, char* argv[])
                     writeSounds(QDir(out.filePath(QStringLiteral("wav"))));
     if (!ok) {
         std::fprintf(stderr, "could not write every picture and sound into %s\n", argv[1]);
+        return 1;
+    }
+    if (argc == 3 && !writeIcons(QDir(QString::fromLocal8Bit(argv[2])))) {
+        std::fprintf(stderr, "could not write the icons into %s\n", argv[2]);
         return 1;
     }
     return 0;
