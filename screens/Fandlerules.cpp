@@ -74,6 +74,7 @@ void Fandlerules::createControls()
     }
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
+    Image1_->setAccessibleName(QStringLiteral("The Zorbitan board"));
     place(*Image1_, {5880, 3600, 2835, 3525});
 }
 

@@ -2,12 +2,18 @@
 
 #include "Grey.h"
 #include "SoundRule.h"
+#include "widgets/Accessibility.h"
+#include "widgets/KeyboardFocus.h"
 
 #include <QCloseEvent>
 
 namespace zorbitan {
 
-GameWindow::GameWindow(ScreenNavigator& navigator) : navigator_(navigator) {}
+GameWindow::GameWindow(ScreenNavigator& navigator) : navigator_(navigator)
+{
+    watchKeyboardUse();
+    registerAccessibleControls();
+}
 
 void GameWindow::play(std::string_view sound) const
 {

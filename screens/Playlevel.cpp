@@ -7,6 +7,7 @@
 #include "Titlefrm.h"
 #include "WindowServices.h"
 #include "fan1.h"
+#include "widgets/Accessibility.h"
 #include "widgets/ClickLabel.h"
 
 namespace zorbitan {
@@ -69,6 +70,7 @@ void Playlevel::createControls()
     auto* ok = addButton(this, "Label8_0", QStringLiteral("OK"), {2160, 5760, 1335, 435}, arial(15.75));
     auto* exit = addButton(this, "Label3_0", QStringLiteral("Exit"), {4680, 5940, 735, 375}, arial(12.75));
     addLabel(this, "Label5", toQString(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
+    ok->setFocus(); // Enter plays at the levels shown
     connect(ok, &ClickLabel::clicked, this, [this] { Label8_Click(); });
     connect(exit, &ClickLabel::clicked, this, [this] { Label3_Click(); });
 }
@@ -80,6 +82,8 @@ void Playlevel::createPlayerRow(int player)
     ButtonLabel* block = addButton(this, qPrintable(QStringLiteral("Label1_%1").arg(player)), QString(),
                                    {240, 2280 + player * 840, 1095, 735}, arial(12));
     block->setBoxColours(toQColor(playerAtIndex(player).colour), Qt::black);
+    block->setFocusPolicy(Qt::NoFocus); // a colour, not a button
+    block->setAccessibleName(toQString(playerAtIndex(player).name));
     block->hide();
     Label1_[player] = block;
 
@@ -99,6 +103,20 @@ void Playlevel::createPlayerRow(int player)
         square->setVisible(player == 0);
         connect(square, &ClickLabel::clicked, this, [this, player, member] { levelSquareClick(player, member); });
         squares_[player][member] = square;
+    }
+    nameLevelSquares(player);
+}
+
+// "Blue, Level 3, chosen": the "X" itself means nothing read aloud.
+void Playlevel::nameLevelSquares(int player)
+{
+    for (int member = 0; member < 3; ++member) {
+        ButtonLabel& square = *squares_[player][member];
+        QString name = QStringLiteral("%1, Level %2").arg(toQString(playerAtIndex(player).name)).arg(member + 1);
+        if (square.text() == mark) {
+            name += QStringLiteral(", chosen");
+        }
+        setAccessibleNameIfChanged(square, name);
     }
 }
 
@@ -125,6 +143,7 @@ void Playlevel::levelSquareClick(int player, int member)
         square->setText(QString());
     }
     squares_[player][member]->setText(mark);
+    nameLevelSquares(player);
     shared().playerlevel.at(static_cast<std::size_t>(player) + 1) = static_cast<Integer>(member + 1);
 }
 

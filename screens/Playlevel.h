@@ -22,6 +22,7 @@ public:
 private:
     void createControls();
     void createPlayerRow(int player);
+    void nameLevelSquares(int player);
     void levelSquareClick(int player, int member);
     void Label8_Click();
     void Label3_Click();

@@ -4,6 +4,7 @@
 #include "QtConversions.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ControlSync.h"
+#include "widgets/GameCheckBox.h"
 
 #include <QCheckBox>
 #include <QPixmap>
@@ -44,7 +45,7 @@ ButtonLabel* makeButton(QWidget* parent, const QFont& font)
 
 QCheckBox* makeCheckBox(QWidget* parent, const QFont& font)
 {
-    auto* box = new QCheckBox(parent);
+    auto* box = new GameCheckBox(parent);
     box->setFont(font);
     QPalette palette = box->palette();
     palette.setColor(QPalette::WindowText, toQColor(colours::yellow));

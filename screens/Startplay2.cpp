@@ -36,6 +36,7 @@ void Startplay2::createControls()
     auto* rules = addButton(this, "Label6", QStringLiteral("The Rules"), {720, 1440, 1935, 435}, arial(15.75));
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image2"));
+    logo->setAccessibleName(QStringLiteral("Zorbitan logo"));
     place(*logo, {3600, 1440, 1500, 2085});
     Check1_ = addCheckBox(this, "Check1", QStringLiteral("Play Sound"), {720, 2040, 1695, 375}, arial(12));
     Check1_->setChecked(true);

@@ -48,11 +48,14 @@ void Titlefrm::createControls()
     Picture1_ = new ClickLabel(this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     place(*Picture1_, {360, 1560, 4800, 3600});
+    Picture1_->setAccessibleName(QStringLiteral("Zorbitan: start a new game"));
     auto* restart =
         addButton(this, "Label6", QStringLiteral("Restart Previous Game"), {720, 5280, 3975, 435}, arial(15.75));
     Label5_ = addButton(this, "Label5", QStringLiteral("OK"), {1320, 5880, 1335, 435}, arial(15.75));
     auto* exit = addButton(this, "Label7", QStringLiteral("Exit"), {2760, 5880, 1335, 435}, arial(15.75));
     addLabel(this, "Label2", toQString(publisher::notice), {0, 6420, 5535, 255}, arial(8.25, false));
+
+    Label5_->setFocus(); // Enter starts a new game
 
     connect(Label5_, &ClickLabel::clicked, this, [this] { Label5_Click(); });
     connect(Picture1_, &ClickLabel::clicked, this, [this] { Label5_Click(); });

@@ -1,11 +1,14 @@
 #include "fan1.h"
 
 #include "Fonts.h"
+#include "QtConversions.h"
 #include "SavedGame.h"
 #include "ScreenStyle.h"
 #include "Startplay2.h"
 #include "Titlefrm.h"
 #include "WindowServices.h"
+#include "widgets/Accessibility.h"
+#include "widgets/BoardKeyboard.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ControlSync.h"
 #include "widgets/ShapeWidget.h"
@@ -26,6 +29,7 @@ fan1::fan1(ScreenNavigator& navigator)
     createControls();
     createTimers();
     connectClicks();
+    setKeyboardOrder();
 }
 
 void fan1::Form_Load()
@@ -88,6 +92,21 @@ void fan1::createBoard()
         Image1_[n]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Image1_[n]->setObjectName(QStringLiteral("Image1_%1").arg(n));
     }
+    boardKeys_ = new BoardKeyboard(*this, Label1_, Shape1_);
+}
+
+// Tab goes from "Take a card" to the board, then "Exit", "New Game" and "Hide Desktop".
+// The screen opens with "Take a card" ready for Enter.
+void fan1::setKeyboardOrder()
+{
+    setTabOrder(Label5_, Label1_[board::firstNumber]);
+    for (int n = board::firstNumber; n < board::lastNumber; ++n) {
+        setTabOrder(Label1_[n], Label1_[n + 1]);
+    }
+    setTabOrder(Label1_[board::lastNumber], Label3_[0]);
+    setTabOrder(Label3_[0], Label3_[1]);
+    setTabOrder(Label3_[1], Check3_);
+    Label5_->setFocus();
 }
 
 void fan1::createTimers()
@@ -116,6 +135,10 @@ void fan1::connectClicks()
 void fan1::refresh()
 {
     const GameScreenControls& c = model_.controls();
+    const QString turnLine = Label2_->text();
+    const QString card = Label4_->text();
+    const bool messageShown = Label10_->isVisibleTo(this);
+    const bool takeCardHadFocus = Label5_->hasFocus();
     syncShape(*Shape2_, c.Shape2);
     syncShape(*Shape4_, c.Shape4);
     syncLabel(*Label9_, c.Label9);
@@ -136,6 +159,44 @@ void fan1::refresh()
         refreshCounterPicture(n);
     }
     refreshTimers();
+    refreshKeyboardFocus(takeCardHadFocus);
+    refreshAccessibleNames();
+    if (Label2_->text() != turnLine) {
+        announce(*Label2_);
+    }
+    if (Label4_->text() != card && Label4_->isVisibleTo(this)) {
+        announce(*Label4_);
+    }
+    if (Label10_->isVisibleTo(this) && !messageShown) {
+        announce(*Label10_);
+    }
+}
+
+// A keyboard player goes from "Take a card" to the board and, once the next player
+// may take a card, back to it.
+void fan1::refreshKeyboardFocus(bool takeCardHadFocus)
+{
+    const bool canTakeCard = Label5_->isEnabled() && Label5_->isVisibleTo(this);
+    if (takeCardHadFocus && !canTakeCard) {
+        boardKeys_->focusBoard();
+    } else if (canTakeCard && !takeCardOffered_ && boardKeys_->hasFocus()) {
+        Label5_->setFocus(Qt::OtherFocusReason);
+    }
+    takeCardOffered_ = canTakeCard;
+}
+
+// A number on the board reads as its number and the counter on it: "42, Red counter".
+void fan1::refreshAccessibleNames()
+{
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        const Integer owner = shared().boardowner[n];
+        QString name = QString::number(n);
+        if (owner >= 1 && owner <= maxPlayers) {
+            name += QStringLiteral(", %1 counter").arg(toQString(playerAtIndex(owner - 1).name));
+        }
+        setAccessibleNameIfChanged(*Label1_[n], name);
+        setAccessibleNameIfChanged(*Image1_[n], name);
+    }
 }
 
 // A timer the model started again begins its interval afresh.

@@ -13,6 +13,7 @@ class QTimer;
 
 namespace zorbitan {
 
+class BoardKeyboard;
 class ButtonLabel;
 class ClickLabel;
 class ShapeWidget;
@@ -37,6 +38,7 @@ private:
     void createBoard();
     void createTimers();
     void connectClicks();
+    void setKeyboardOrder();
 
     // Lets the model handle an event, then shows what it changed.
     template <typename Event> void handle(Event&& event)
@@ -48,6 +50,8 @@ private:
     void refresh();
     void refreshCounterPicture(int n);
     void refreshTimers();
+    void refreshKeyboardFocus(bool takeCardHadFocus);
+    void refreshAccessibleNames();
 
     void Label3_Click(int index);
     void Check3_Click();
@@ -73,6 +77,8 @@ private:
     std::array<ClickLabel*, boardArraySize> Label1_{};
     std::array<ClickLabel*, boardArraySize> Image1_{};
     std::array<std::string, boardArraySize> shownPictures_{};
+    BoardKeyboard* boardKeys_ = nullptr;
+    bool takeCardOffered_ = false;          // "Take a card" could be taken at the last refresh
     std::array<QTimer*, 6> timers_{};       // Timer1..Timer5 at their own numbers
     std::array<unsigned, 6> timerStarts_{}; // the model's start count each timer last followed
 };

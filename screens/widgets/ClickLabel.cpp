@@ -1,11 +1,21 @@
 #include "ClickLabel.h"
 
+#include "KeyboardFocus.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace zorbitan {
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+
+void ClickLabel::activate()
+{
+    if (isEnabled()) {
+        emit clicked();
+    }
+}
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
@@ -15,7 +25,17 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
 }
 
-ButtonLabel::ButtonLabel(QWidget* parent) : ClickLabel(parent) {}
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (isActivationKey(*event) && !event->isAutoRepeat()) {
+        activate();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+ButtonLabel::ButtonLabel(QWidget* parent) : ClickLabel(parent) { setFocusPolicy(Qt::TabFocus); }
 
 void ButtonLabel::setBoxColours(const QColor& fill, const QColor& border)
 {
@@ -33,6 +53,10 @@ void ButtonLabel::paintEvent(QPaintEvent* event)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     QLabel::paintEvent(event);
+    if (showsFocusMark(*this)) {
+        QPainter painter(this);
+        paintFocusMark(painter, rect(), palette().color(QPalette::WindowText));
+    }
 }
 
 } // namespace zorbitan

@@ -5,21 +5,28 @@
 namespace zorbitan {
 
 // A label that acts on a click, as the game's labels do: a left button pressed and
-// released over it. A disabled label takes no clicks.
+// released over it; or, when it has the keyboard focus, Enter, Return or Space.
+// A disabled label takes neither.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
+
+    // What a click does, for the keyboard and for assistive technology.
+    void activate();
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A label drawn as a filled box with a single-line border: black with a grey border
 // for the game's buttons, or any colours for the level squares and colour blocks.
+// Tab and Shift+Tab reach it (a click does not move the focus); the focus mark is a
+// frame in its text colour.
 class ButtonLabel : public ClickLabel {
     Q_OBJECT
 public:

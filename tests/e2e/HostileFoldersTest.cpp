@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString harnessProgram = QStringLiteral(HARNESS_PROGRAM);
@@ -75,6 +76,7 @@ protected:
         process.setWorkingDirectory(temporary.path());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), userData.path());
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QStringLiteral("sh"),
@@ -92,15 +94,16 @@ protected:
         return output;
     }
 
-    void expectTheSecondGameSaved() const
+    void expectTheSecondGameSaved(const QString& where = QString()) const
     {
-        const QByteArray saved = readFile(savedGame());
+        const QByteArray saved = readFile(where.isEmpty() ? savedGame() : where);
         EXPECT_TRUE(saved.startsWith("1\r\n1\r\n")) << "Blue's counter on 1 was not saved";
         EXPECT_TRUE(saved.endsWith("2\r\n1\r\n1\r\n")) << saved.right(12).toStdString();
     }
 
     QTemporaryDir temporary;
     QTemporaryDir runtime;
+    QTemporaryDir userData;
     QDir folder{temporary.path()};
 };
 } // namespace
@@ -150,8 +153,9 @@ TEST_F(HostileFolder, PicturesThatAreNoPictures)
     expectTheSecondGameSaved();
 }
 
-// As root the folder's permissions stop nothing, so a file-size limit stands in for a
-// full disk: every write beyond 200 bytes fails.
+// The game left in the folder comes back; new games are kept in the user's own data
+// folder. As root the folder's permissions stop nothing, so a file-size limit also
+// stands in for a full disk: every write beyond 200 bytes fails.
 TEST_F(HostileFolder, WorkingFolderCannotBeWritten)
 {
     writeFile(savedGame(), earlierSavedGame());
@@ -160,6 +164,14 @@ TEST_F(HostileFolder, WorkingFolderCannotBeWritten)
     chmod(qPrintable(temporary.path()), 0755);
     EXPECT_TRUE(output.contains(QStringLiteral("a saved game came back")));
     EXPECT_EQ(readFile(savedGame()), earlierSavedGame());
+
+    if (geteuid() != 0) { // a folder root cannot be kept out of
+        chmod(qPrintable(temporary.path()), 0555);
+        play();
+        chmod(qPrintable(temporary.path()), 0755);
+        EXPECT_EQ(readFile(savedGame()), earlierSavedGame());
+        expectTheSecondGameSaved(userData.filePath(QStringLiteral("zorbitan/lastgame.inf")));
+    }
 }
 
 TEST_F(HostileFolder, SavedGameIsAFolder)

@@ -14,6 +14,7 @@ RunningGame::RunningGame()
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder_.filePath(QStringLiteral("user-data")));
     process_.setProcessEnvironment(environment);
     process_.setWorkingDirectory(folder_.path());
 }

@@ -1,5 +1,6 @@
 #include "GamePaths.h"
 #include "Publisher.h"
+#include "SavedGame.h"
 #include "UrlRecorder.h"
 #include "WindowServices.h"
 
@@ -34,6 +35,43 @@ TEST(GamePaths, FoundWithoutRegardToCaseAndChosenAsTheWorkingFolder)
     QFile::remove(folder.filePath(QStringLiteral("wav")));
     folder.mkdir(QStringLiteral("WAV"));
     EXPECT_EQ(chooseWorkingFolder(folder.path(), program), folder.path());
+}
+
+// An installed copy: bin/zorbitan, with the data in share/zorbitan, started from anywhere.
+TEST(GamePaths, AnInstalledCopyReadsItsDataFolderAndSavesInTheUsersFolder)
+{
+    QTemporaryDir prefix;
+    QDir root(prefix.path());
+    root.mkpath(QStringLiteral("bin"));
+    root.mkpath(QStringLiteral("elsewhere"));
+    for (const char* data : {"Images", "counters", "wav"}) {
+        root.mkpath(QStringLiteral("share/zorbitan/") + QString::fromLatin1(data));
+    }
+    const QString program = root.filePath(QStringLiteral("bin"));
+    const QString data = root.filePath(QStringLiteral("share/zorbitan"));
+    const QString user = root.filePath(QStringLiteral("home/.local/share/zorbitan"));
+    const QString working = chooseWorkingFolder(root.filePath(QStringLiteral("elsewhere")), program);
+    EXPECT_EQ(working, data);
+    EXPECT_EQ(chooseSaveFolder(working, program, user), user);
+
+    // A copy run where it was built, or from a folder of its own, keeps the game there.
+    EXPECT_EQ(chooseSaveFolder(program, program, user), program);
+    EXPECT_EQ(chooseSaveFolder(root.filePath(QStringLiteral("elsewhere")), program, user),
+              root.filePath(QStringLiteral("elsewhere")));
+    EXPECT_EQ(chooseSaveFolder(root.filePath(QStringLiteral("gone")), program, user), user);
+
+    // The first save creates the user's folder; until then a game left in the working
+    // folder is the one brought back, and after it the user's own.
+    Module1 game;
+    game.numberofplayers = 2;
+    EXPECT_EQ(savedGameToRestore(QDir(user), QDir(data)), savedGamePath(QDir(user)));
+    ASSERT_TRUE(saveGame(game, 4, savedGamePath(QDir(data))));
+    EXPECT_EQ(savedGameToRestore(QDir(user), QDir(data)), savedGamePath(QDir(data)));
+    ASSERT_TRUE(saveGame(game, 6, savedGamePath(QDir(user))));
+    EXPECT_EQ(savedGameToRestore(QDir(user), QDir(data)), savedGamePath(QDir(user)));
+    Module1 restored;
+    ASSERT_TRUE(readSavedGame(restored, savedGameToRestore(QDir(user), QDir(data))));
+    EXPECT_EQ(restored.savedturn, 6);
 }
 
 TEST(WindowServices, CentredOnTheDisplayUnderABusyPointer)

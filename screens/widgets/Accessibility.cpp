@@ -1,0 +1,70 @@
+#include "Accessibility.h"
+
+#include "ClickLabel.h"
+
+#include <QAccessibleWidget>
+
+namespace zorbitan {
+
+namespace {
+class ClickLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return label()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            label()->activate();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("zorbitan::ClickLabel")) {
+        if (auto* label = qobject_cast<ClickLabel*>(object)) {
+            return new ClickLabelAccessible(label);
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+void registerAccessibleControls()
+{
+    static bool registered = false;
+    if (!registered) {
+        QAccessible::installFactory(accessibleControl);
+        registered = true;
+    }
+}
+
+void setAccessibleNameIfChanged(QWidget& widget, const QString& name)
+{
+    if (widget.accessibleName() != name) {
+        widget.setAccessibleName(name);
+    }
+}
+
+void announce(QWidget& widget)
+{
+    QAccessibleEvent event(&widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace zorbitan

@@ -1,0 +1,20 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+namespace zorbitan {
+
+// How the game's controls appear to screen readers and other assistive technology.
+
+// Makes the game's clickable labels buttons: named by their text unless given a name,
+// and pressed as a click would. Safe to call again.
+void registerAccessibleControls();
+
+// Names the widget for assistive technology, telling it only when the name changes.
+void setAccessibleNameIfChanged(QWidget& widget, const QString& name);
+
+// Tells assistive technology that the widget's message has appeared, so it is read out.
+void announce(QWidget& widget);
+
+} // namespace zorbitan

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <span>
+
+class QKeyEvent;
+class QWidget;
+
+namespace zorbitan {
+
+class ClickLabel;
+class ShapeWidget;
+
+// Playing the board from the keyboard. The board is one stop in the Tab order: the
+// number under the focus square. The arrow keys move the focus square; typing a
+// number (one to three digits) moves it to that number; Enter or Space answers with
+// the number under it, through the number's own click, so a key does nothing a click
+// would not, and the answer is always the number the player sees marked.
+class BoardKeyboard : public QObject {
+public:
+    // numbers and boxes are indexed by board number (1..100): the clickable numbers
+    // and the squares they sit on, which the focus square outlines.
+    BoardKeyboard(QWidget& window, std::span<ClickLabel* const> numbers, std::span<ShapeWidget* const> boxes);
+
+    int cursor() const { return cursor_; }
+    bool hasFocus() const;
+
+    // Gives the focus to the number under the focus square.
+    void focusBoard();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool keyOnBoard(const QKeyEvent& key);
+    bool keyAnywhere(const QKeyEvent& key);
+    void type(const QString& digits);
+    void moveCursor(int number);
+    void placeFocusSquare();
+
+    QWidget& window_;
+    std::span<ClickLabel* const> numbers_;
+    std::span<ShapeWidget* const> boxes_;
+    QWidget* frame_;
+    int cursor_ = 1;
+    QString typed_; // the digits typed since the last Enter, arrow or move away from the board
+};
+
+} // namespace zorbitan

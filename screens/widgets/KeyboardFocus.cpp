@@ -1,0 +1,77 @@
+#include "KeyboardFocus.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace zorbitan {
+
+namespace {
+bool isModifierKey(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta;
+}
+
+// Qt's own flag for "focus moved by keyboard" drives the style's focus marks (the tick
+// boxes); the game's controls read it too.
+class KeyboardUseWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && !isModifierKey(static_cast<QKeyEvent*>(event)->key())) {
+            setKeyboardInUse(watched, true);
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            setKeyboardInUse(watched, false);
+        }
+        return false;
+    }
+
+private:
+    static void setKeyboardInUse(QObject* watched, bool inUse)
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget == nullptr) {
+            return;
+        }
+        QWidget* window = widget->window();
+        if (window->testAttribute(Qt::WA_KeyboardFocusChange) != inUse) {
+            window->setAttribute(Qt::WA_KeyboardFocusChange, inUse);
+            window->update();
+        }
+    }
+};
+} // namespace
+
+void watchKeyboardUse()
+{
+    static QPointer<KeyboardUseWatcher> watcher;
+    if (watcher == nullptr) {
+        watcher = new KeyboardUseWatcher(qApp);
+        qApp->installEventFilter(watcher);
+    }
+}
+
+bool showsFocusMark(const QWidget& widget)
+{
+    return widget.hasFocus() && widget.window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void paintFocusMark(QPainter& painter, const QRect& box, const QColor& colour)
+{
+    painter.setPen(QPen(colour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(box).adjusted(2, 2, -2, -2));
+}
+
+bool isActivationKey(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const bool plain = (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
+}
+
+} // namespace zorbitan
