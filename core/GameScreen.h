@@ -10,11 +10,13 @@
 #include "Sounds.h"
 
 #include <array>
+#include <string_view>
 
 namespace zorbitan {
 
 inline constexpr int boardArraySize = board::lastNumber + 1; // element 0 is the hidden template
 inline constexpr int cardFaceRestingTop = 3120;              // where the card's words sit between cards
+inline constexpr std::string_view cardBack = "ZORBITAN";     // the words on the back of every card
 
 // The controls of the game screen, with the look they have before the screen loads.
 struct GameScreenControls {
@@ -22,7 +24,7 @@ struct GameScreenControls {
     Label Label2{"Blue to Play", colours::paleBlue, true, true, {6030, 0, 4125, 840}};
     Label Label5{"Take a card", colours::buttonBlue, true, true, {1260, 1080, 2175, 495}};
     Shape Shape4{colours::blue, colours::black, true, {600, 1920, 3495, 4455}};
-    Label Label4{"ZORBITAN", colours::yellow, true, true, {720, 2160, 3255, 2415}};
+    Label Label4{std::string(cardBack), colours::yellow, true, true, {720, 2160, 3255, 2415}};
     Label Label7{"ANSWER", colours::white, false, true, {720, 4620, 3255, 555}};
     Label Label6{"ZORBITAN", colours::white, false, true, {720, 5160, 3255, 1215}};
     Label Label11{"Level 1", colours::yellow, false, true, {1440, 6480, 1845, 585}};

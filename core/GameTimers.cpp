@@ -57,7 +57,7 @@ void GameScreen::Timer3_Timer()
 // The card's back and a new card for the next player.
 void GameScreen::Timer5_Timer()
 {
-    controls_.Label4.caption = "ZORBITAN";
+    controls_.Label4.caption = cardBack;
     controls_.Label4.visible = true;
     controls_.Label5.enabled = true;
     timer(GameTimer::Timer5).stop();

@@ -164,7 +164,7 @@ void fan1::refresh()
     if (Label2_->text() != turnLine) {
         announce(*Label2_);
     }
-    if (Label4_->text() != card && Label4_->isVisibleTo(this)) {
+    if (Label4_->text() != card && Label4_->isVisibleTo(this) && c.Label4.caption != cardBack) {
         announce(*Label4_);
     }
     if (Label10_->isVisibleTo(this) && !messageShown) {

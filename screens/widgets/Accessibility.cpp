@@ -61,10 +61,17 @@ void setAccessibleNameIfChanged(QWidget& widget, const QString& name)
     }
 }
 
+Announcements& Announcements::instance()
+{
+    static Announcements announcements;
+    return announcements;
+}
+
 void announce(QWidget& widget)
 {
     QAccessibleEvent event(&widget, QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
+    emit Announcements::instance().announced(&widget);
 }
 
 } // namespace zorbitan

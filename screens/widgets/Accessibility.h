@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 class QString;
 class QWidget;
 
@@ -14,7 +16,17 @@ void registerAccessibleControls();
 // Names the widget for assistive technology, telling it only when the name changes.
 void setAccessibleNameIfChanged(QWidget& widget, const QString& name);
 
-// Tells assistive technology that the widget's message has appeared, so it is read out.
+// Tells assistive technology that the widget's message has appeared or changed, so it
+// is read out. Each announcement is also signalled, for whatever else follows them.
 void announce(QWidget& widget);
+
+class Announcements : public QObject {
+    Q_OBJECT
+public:
+    static Announcements& instance();
+
+signals:
+    void announced(QWidget* widget);
+};
 
 } // namespace zorbitan
