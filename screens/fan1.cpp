@@ -99,11 +99,7 @@ void fan1::createBoard()
 // The screen opens with "Take a card" ready for Enter.
 void fan1::setKeyboardOrder()
 {
-    setTabOrder(Label5_, Label1_[board::firstNumber]);
-    for (int n = board::firstNumber; n < board::lastNumber; ++n) {
-        setTabOrder(Label1_[n], Label1_[n + 1]);
-    }
-    setTabOrder(Label1_[board::lastNumber], Label3_[0]);
+    boardKeys_->placeInTabOrder(*Label5_, *Label3_[0]);
     setTabOrder(Label3_[0], Label3_[1]);
     setTabOrder(Label3_[1], Check3_);
     Label5_->setFocus();

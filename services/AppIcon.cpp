@@ -30,10 +30,12 @@ std::vector<IconShape> iconShapes()
     constexpr double square = 16;
     constexpr double gap = 2;
     std::vector<IconShape> shapes{{false, 0, 0, canvas, colours::red, colours::black, 2}};
-    for (int i = 0; i < 9; ++i) {
-        const double x = margin + (i % 3) * (square + gap);
-        const double y = margin + (i / 3) * (square + gap);
-        shapes.push_back({false, x, y, square, squares.at(static_cast<std::size_t>(i)), colours::black, 1});
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const Rgb colour = squares.at((static_cast<std::size_t>(row) * 3) + static_cast<std::size_t>(column));
+            shapes.push_back({false, margin + column * (square + gap), margin + row * (square + gap), square, colour,
+                              colours::black, 1});
+        }
     }
     const Rgb counter = playerAtIndex(0).colour;
     for (int k = 0; k < 3; ++k) {

@@ -73,6 +73,13 @@ BoardKeyboard::BoardKeyboard(QWidget& window, std::span<ClickLabel* const> numbe
     moveCursor(cursor_);
 }
 
+void BoardKeyboard::placeInTabOrder(QWidget& before, QWidget& after)
+{
+    tabBefore_ = &before;
+    tabAfter_ = &after;
+    moveCursor(cursor_);
+}
+
 bool BoardKeyboard::hasFocus() const { return numbers_[cursor_]->hasFocus(); }
 
 void BoardKeyboard::focusBoard() { numbers_[cursor_]->setFocus(Qt::OtherFocusReason); }
@@ -154,6 +161,11 @@ void BoardKeyboard::moveCursor(int number)
     }
     if (before != numbers_[cursor_]) {
         before->setFocusPolicy(Qt::NoFocus);
+    }
+    // A number given the focus policy again may move in the Tab order; put it back.
+    if (tabBefore_ != nullptr) {
+        QWidget::setTabOrder(tabBefore_, numbers_[cursor_]);
+        QWidget::setTabOrder(numbers_[cursor_], tabAfter_);
     }
     placeFocusSquare();
 }

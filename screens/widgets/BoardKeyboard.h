@@ -23,6 +23,9 @@ public:
     // and the squares they sit on, which the focus square outlines.
     BoardKeyboard(QWidget& window, std::span<ClickLabel* const> numbers, std::span<ShapeWidget* const> boxes);
 
+    // The board's place in the Tab order: between these two controls.
+    void placeInTabOrder(QWidget& before, QWidget& after);
+
     int cursor() const { return cursor_; }
     bool hasFocus() const;
 
@@ -43,6 +46,8 @@ private:
     std::span<ClickLabel* const> numbers_;
     std::span<ShapeWidget* const> boxes_;
     QWidget* frame_;
+    QWidget* tabBefore_ = nullptr;
+    QWidget* tabAfter_ = nullptr;
     int cursor_ = 1;
     QString typed_; // the digits typed since the last Enter, arrow or move away from the board
 };

@@ -14,7 +14,8 @@ bool isModifierKey(int key)
 }
 
 // Qt's own flag for "focus moved by keyboard" drives the style's focus marks (the tick
-// boxes); the game's controls read it too.
+// boxes); the game's controls read it too. A screen opened from the keyboard shows its
+// marks at once.
 class KeyboardUseWatcher : public QObject {
 public:
     using QObject::QObject;
@@ -22,27 +23,34 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress && !isModifierKey(static_cast<QKeyEvent*>(event)->key())) {
-            setKeyboardInUse(watched, true);
-        } else if (event->type() == QEvent::MouseButtonPress) {
-            setKeyboardInUse(watched, false);
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress && !isModifierKey(static_cast<QKeyEvent*>(event)->key())) {
+            inUse_ = true;
+            markWindowOf(watched);
+        } else if (type == QEvent::MouseButtonPress) {
+            inUse_ = false;
+            markWindowOf(watched);
+        } else if (type == QEvent::WindowActivate) {
+            markWindowOf(watched);
         }
         return false;
     }
 
 private:
-    static void setKeyboardInUse(QObject* watched, bool inUse)
+    void markWindowOf(QObject* watched) const
     {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget == nullptr) {
             return;
         }
         QWidget* window = widget->window();
-        if (window->testAttribute(Qt::WA_KeyboardFocusChange) != inUse) {
-            window->setAttribute(Qt::WA_KeyboardFocusChange, inUse);
+        if (window->testAttribute(Qt::WA_KeyboardFocusChange) != inUse_) {
+            window->setAttribute(Qt::WA_KeyboardFocusChange, inUse_);
             window->update();
         }
     }
+
+    bool inUse_ = false;
 };
 } // namespace
 

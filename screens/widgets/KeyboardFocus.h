@@ -10,8 +10,8 @@ class QWidget;
 namespace zorbitan {
 
 // Keyboard play. Focus marks show only while the keyboard is in use: from the first
-// key pressed in a window until the mouse is pressed in it again, so a child playing
-// with the mouse sees the screens exactly as designed.
+// key pressed until the mouse is pressed again, so a child playing with the mouse sees
+// the screens exactly as designed.
 
 // Watches the whole application for keys and mouse presses. Safe to call again.
 void watchKeyboardUse();
