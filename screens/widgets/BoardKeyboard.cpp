@@ -57,7 +57,7 @@ int arrowStep(int key)
 } // namespace
 
 BoardKeyboard::BoardKeyboard(QWidget& window, std::span<ClickLabel* const> numbers, std::span<ShapeWidget* const> boxes)
-    : QObject(&window), window_(window), numbers_(numbers), boxes_(boxes), frame_(new FocusSquare(window, *this))
+    : QObject(&window), numbers_(numbers), boxes_(boxes), frame_(new FocusSquare(window, *this))
 {
     window.installEventFilter(this);
     for (int n = board::firstNumber; n <= board::lastNumber; ++n) {

@@ -42,7 +42,6 @@ private:
     void moveCursor(int number);
     void placeFocusSquare();
 
-    QWidget& window_;
     std::span<ClickLabel* const> numbers_;
     std::span<ShapeWidget* const> boxes_;
     QWidget* frame_;

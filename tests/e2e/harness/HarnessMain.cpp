@@ -2,6 +2,7 @@
 // session as the game's own main(), with every card the Level 3 card "a factor of 12",
 // and real clicks on the real screens. It plays a whole game to Blue's win, leaves it,
 // plays two cards of a second game, leaves that one too (saving it) and ends the program.
+// Every screen it meets must carry the game's icon.
 // It prints what it did and ends with 0, or names the step that failed and ends with 1.
 
 #include "GameSession.h"
@@ -87,6 +88,9 @@ private:
     template <typename Screen, typename Widget> Widget& control(const char* name)
     {
         waitFor([&] { return screen<Screen>() != nullptr; });
+        if (screen<Screen>()->windowIcon().isNull()) {
+            throw std::runtime_error("a screen without the game's icon");
+        }
         auto* widget = screen<Screen>()->template findChild<Widget*>(QString::fromLatin1(name));
         if (widget == nullptr) {
             throw std::runtime_error(std::string("no control ") + name);
