@@ -88,7 +88,7 @@ for answer in "4 2" "4 3"; do
     # shellcheck disable=SC2086 # one key per digit
     keys $answer Return
     shot "answered-$(echo "$answer" | tr -d ' ')"
-    sleep 4 # the answer is shown, then the turn passes back to "Take a card"
+    sleep 5 # the answer is shown, then the turn passes back to "Take a card"
 done
 keys Tab Tab Return # the board, then Exit
 sleep 1

@@ -1,6 +1,7 @@
 // Playing with the keyboard alone: Tab order and Enter on every screen, the board's
 // focus square, typed numbers, and keys that do nothing a click would not.
 
+#include "Fandlerules.h"
 #include "Grey.h"
 #include "Playlevel.h"
 #include "ScreenTest.h"
@@ -136,6 +137,13 @@ TEST_F(KeyboardPlay, TabReachesEveryButtonAndTickBoxInOrder)
     active<Startplay2>();
     EXPECT_EQ(tabStops(), (QStringList{"Label6", "Check1", "Check3", "Label1_0", "Label1_1", "Label1_2", "Label1_3",
                                        "Label2_12", "Label3_0"}));
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return); // The Rules
+    active<Fandlerules>();
+    EXPECT_EQ(tabStops(), (QStringList{"Label3_0"}));
+    press(Qt::Key_Space); // Exit
+    EXPECT_FALSE(isOpen<Fandlerules>());
 
     shared.numberofplayers = 2;
     navigator.show<Playlevel>();
