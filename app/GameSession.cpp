@@ -1,5 +1,6 @@
 #include "GameSession.h"
 
+#include "AfterFirstPaint.h"
 #include "AppIcon.h"
 #include "ConsoleFilter.h"
 #include "Fonts.h"
@@ -29,10 +30,11 @@ QString findSaveFolder(const QString& workingFolder)
 void prepareApplication()
 {
     // The user's data folder is ~/.local/share/zorbitan; the desktop matches the
-    // windows to the menu entry and its icon.
+    // windows to the menu entry. Every window gets the game's icon, drawn once the
+    // first one is up.
     QCoreApplication::setApplicationName(QStringLiteral("zorbitan"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORBITAN_APP_ID));
-    QApplication::setWindowIcon(appIcon());
+    afterFirstPaint(*QCoreApplication::instance(), [] { QApplication::setWindowIcon(appIcon()); });
     QApplication::setStyle(QStringLiteral("Fusion"));
     installConsoleFilter();
     registerGameFonts();

@@ -1,9 +1,9 @@
 #include "GameSound.h"
 
+#include "AfterFirstPaint.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QEvent>
-#include <QTimer>
 #include <cstdio>
 
 namespace zorbitan {
@@ -18,11 +18,7 @@ QStringList moduleCandidates()
 }
 } // namespace
 
-GameSound::GameSound(const QDir& workingFolder) : workingFolder_(workingFolder)
-{
-    loadSoon_.setSingleShot(true);
-    connect(&loadSoon_, &QTimer::timeout, this, [this] { load(); });
-}
+GameSound::GameSound(const QDir& workingFolder) : workingFolder_(workingFolder) {}
 
 // Qt's sound cache can deadlock when the program ends while a sound is still being
 // read, so the end waits a moment for the reading to finish. The sounds go before the
@@ -36,15 +32,9 @@ GameSound::~GameSound()
     output_.reset();
 }
 
-void GameSound::loadAfterFirstPaint() { QCoreApplication::instance()->installEventFilter(this); }
-
-bool GameSound::eventFilter(QObject* watched, QEvent* event)
+void GameSound::loadAfterFirstPaint()
 {
-    if (event->type() == QEvent::Paint && !tried_) {
-        QCoreApplication::instance()->removeEventFilter(this);
-        loadSoon_.start(0);
-    }
-    return QObject::eventFilter(watched, event);
+    afterFirstPaint(*this, [this] { load(); });
 }
 
 bool GameSound::load()

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QLibrary>
 #include <QObject>
-#include <QTimer>
 #include <memory>
 
 namespace zorbitan {
@@ -30,14 +29,10 @@ public:
 
     PlayWav playWavFunction();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QDir workingFolder_;
     QLibrary module_;
     std::unique_ptr<SoundOutput> output_;
-    QTimer loadSoon_;
     bool tried_ = false;
 };
 

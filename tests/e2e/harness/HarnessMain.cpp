@@ -88,7 +88,7 @@ private:
     template <typename Screen, typename Widget> Widget& control(const char* name)
     {
         waitFor([&] { return screen<Screen>() != nullptr; });
-        if (screen<Screen>()->windowIcon().isNull()) {
+        if (!QTest::qWaitFor([&] { return !screen<Screen>()->windowIcon().isNull(); }, 10000)) {
             throw std::runtime_error("a screen without the game's icon");
         }
         auto* widget = screen<Screen>()->template findChild<Widget*>(QString::fromLatin1(name));

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+namespace zorbitan {
+
+// Work the first picture on the screen need not wait for (the sound module, the window
+// icon): it runs from the event loop once the first window has been painted, so the
+// game shows as soon as a bare Qt program would. Dropped if the owner goes first.
+void afterFirstPaint(QObject& owner, std::function<void()> work);
+
+} // namespace zorbitan
