@@ -2,18 +2,12 @@
 
 #include "Grey.h"
 #include "SoundRule.h"
-#include "widgets/Accessibility.h"
-#include "widgets/KeyboardFocus.h"
 
 #include <QCloseEvent>
 
 namespace zorbitan {
 
-GameWindow::GameWindow(ScreenNavigator& navigator) : navigator_(navigator)
-{
-    watchKeyboardUse();
-    registerAccessibleControls();
-}
+GameWindow::GameWindow(ScreenNavigator& navigator) : navigator_(navigator) {}
 
 void GameWindow::play(std::string_view sound) const
 {

@@ -1,8 +1,17 @@
 #include "ScreenNavigator.h"
 
+#include "widgets/Accessibility.h"
+#include "widgets/KeyboardFocus.h"
+
 #include <vector>
 
 namespace zorbitan {
+
+ScreenNavigator::ScreenNavigator(ScreenContext context) : context_(std::move(context))
+{
+    watchKeyboardUse();
+    registerAccessibleControls();
+}
 
 ScreenNavigator::~ScreenNavigator()
 {

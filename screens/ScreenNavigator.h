@@ -31,7 +31,9 @@ struct ScreenContext {
 // Moving on is always: show the next screen, then close this one.
 class ScreenNavigator {
 public:
-    explicit ScreenNavigator(ScreenContext context) : context_(std::move(context)) {}
+    // Also sets up what every screen relies on: the keyboard focus marks and the way
+    // the game's controls appear to assistive technology.
+    explicit ScreenNavigator(ScreenContext context);
     ~ScreenNavigator();
     ScreenNavigator(const ScreenNavigator&) = delete;
     ScreenNavigator& operator=(const ScreenNavigator&) = delete;

@@ -54,6 +54,11 @@ QString installedDataFolder(const QString& programFolder)
     return QDir::cleanPath(programFolder + QStringLiteral("/../share/zorbitan"));
 }
 
+QString installedModuleFolder(const QString& programFolder)
+{
+    return QDir::cleanPath(programFolder + QStringLiteral("/../lib/zorbitan"));
+}
+
 QString chooseWorkingFolder(const QString& currentFolder, const QString& programFolder)
 {
     for (const QString& folder : {currentFolder, programFolder, installedDataFolder(programFolder)}) {

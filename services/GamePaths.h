@@ -19,8 +19,10 @@ bool isPlainFile(const QString& path);
 // True when the folder holds the game's data folders (Images, counters and wav).
 bool holdsDataFolders(const QDir& folder);
 
-// Where an installed program finds its data folders: share/zorbitan beside its bin/.
+// Where an installed program finds its data folders and its sound module: share/zorbitan
+// and lib/zorbitan beside its bin/.
 QString installedDataFolder(const QString& programFolder);
+QString installedModuleFolder(const QString& programFolder);
 
 // The folder the game should work in: the first of the current folder, the program's
 // own folder and the installed data folder that holds the data folders; the program's

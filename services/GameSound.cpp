@@ -1,6 +1,7 @@
 #include "GameSound.h"
 
 #include "AfterFirstPaint.h"
+#include "GamePaths.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -14,7 +15,7 @@ QStringList moduleCandidates()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
     return {programFolder + QStringLiteral("/zorbitan_sound"),
-            programFolder + QStringLiteral("/../lib/zorbitan/zorbitan_sound")};
+            installedModuleFolder(programFolder) + QStringLiteral("/zorbitan_sound")};
 }
 } // namespace
 

@@ -1,9 +1,10 @@
 #!/bin/sh
 # The game as a parent or teacher gets it: installed into a prefix of its own, its menu
 # entry and AppStream file checked by Debian's validators, its Debian package built and
-# read, and the installed program played by keyboard alone in a real X window: two
-# cards, "Exit", started again and "Restart Previous Game". The saved game must land in
-# the user's data folder, never in the installed data folder.
+# read, and the installed program played by keyboard alone in a real X window: each
+# screen where the layout puts it, two cards, "Exit", started again and "Restart
+# Previous Game". The saved game must land in the user's data folder, never in the
+# installed data folder.
 #
 # Usage: installed_copy.sh BUILD_FOLDER SCREENSHOT_FOLDER   (on an X display)
 set -eu
@@ -72,16 +73,28 @@ shot() { # for people to look at, where ImageMagick is installed
     mkdir -p "$shots"
     if command -v import >/dev/null; then import -window root "$shots/installed-$1.png"; fi
 }
+# The window with the keyboard focus stands where the layout puts it: the small screens
+# centred at their own size, the game screen at its standard size, on 1280 x 1024.
+expect_focus_window_at() {
+    place=$(xdotool getwindowfocus getwindowgeometry | tr -d '\n' | sed 's/.*Position: \([0-9,]*\).*Geometry: \([0-9x]*\).*/\1 \2/')
+    [ "$place" = "$1 $2" ] || fail "$3 is at $place, not at $1 $2"
+}
 game_window() {
     timeout 10 xdotool search --sync --onlyvisible --name '^Zorbitan$' >/dev/null || fail "no game screen"
 }
 
 start
 shot title
-keys Return                 # OK
+expect_focus_window_at 453,292 372x438 "the title"
+keys Return # OK
+shot options
+expect_focus_window_at 453,292 372x438 "the options"
 keys Tab Tab Tab Tab Return # The Rules, Play Sound, Hide Desktop, 1, then 2 players
-keys Return                 # OK: both players at Level 3
+shot levels
+expect_focus_window_at 453,292 372x438 "the levels"
+keys Return # OK: both players at Level 3
 game_window
+expect_focus_window_at 240,212 798x598 "the game screen"
 for answer in "4 2" "4 3"; do
     keys Return # Take a card
     sleep 1

@@ -108,8 +108,7 @@ TEST_F(Accessibility, EveryScreenNamesItsControls)
 
 TEST_F(Accessibility, TheCardTheTurnLineAndTheMessageAreAnnounced)
 {
-    shared.numberofplayers = 2;
-    shared.playerlevel = {0, 3, 3, 0, 0};
+    playersAtLevels({3, 3});
     fan1& game = navigator.show<fan1>();
 
     ASSERT_FALSE(announcements.empty());

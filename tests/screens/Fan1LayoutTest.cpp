@@ -14,11 +14,7 @@ using zorbitan::testing::ScreenTest;
 namespace {
 class GameScreenView : public ScreenTest {
 protected:
-    GameScreenView()
-    {
-        shared.numberofplayers = 2;
-        shared.playerlevel = {0, 1, 1, 0, 0};
-    }
+    GameScreenView() { playersAtLevels({1, 1}); }
 
     template <typename Widget = QWidget> Widget& control(const char* name)
     {
@@ -77,33 +73,6 @@ TEST_F(GameScreenView, ControlsStandWhereTheLayoutPutsThem)
             EXPECT_TRUE(widget.font().bold()) << p.name;
         }
     }
-}
-
-TEST_F(GameScreenView, CaptionsVisibilityAndColoursAtLoad)
-{
-    navigator.show<fan1>();
-    const std::pair<const char*, const char*> captions[] = {
-        {"Label9", "ZORBITAN"},
-        {"Label2", "Blue to Play"},
-        {"Label5", "Take a card"},
-        {"Label4", "ZORBITAN"},
-        {"Label11", "Level 1"},
-        {"Label3_0", "Exit"},
-        {"Label3_1", "New Game"},
-        {"Label1_42", "42"},
-        {"Label10", "Your answer is incorrect. You have lost your turn."},
-    };
-    for (const auto& [name, caption] : captions) {
-        EXPECT_EQ(control<QLabel>(name).text(), QString::fromUtf8(caption)) << name;
-    }
-    EXPECT_TRUE(control<QCheckBox>("Check3").isChecked());
-    EXPECT_TRUE(control("Label11").isVisible() && control("Label5").isEnabled());
-    EXPECT_FALSE(control("Label6").isVisible() || control("Label7").isVisible() || control("Label10").isVisible());
-    EXPECT_FALSE(control("Image1_1").isVisible());
-    EXPECT_EQ(textColour("Label2"), QColor(0, 0, 255));
-    EXPECT_EQ(textColour("Label5"), QColor(128, 128, 255));
-    EXPECT_EQ(textColour("Label4"), QColor(0, 0, 0));
-    EXPECT_EQ(control<ShapeWidget>("Shape4").fillColour(), QColor(255, 255, 0));
 }
 
 // What a player sees: each square in its colour, the frame behind, the card in Blue's style.

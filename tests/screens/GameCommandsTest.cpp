@@ -1,5 +1,5 @@
-// The game screen with real clicks and real timers: cards, answers, leaving the game,
-// a new game, the backdrop box, and the saved game brought back from the title.
+// The game screen with real clicks and real timers: a game that is not worth keeping,
+// the backdrop box, closing the window, and the saved game brought back from the title.
 
 #include "Grey.h"
 #include "SavedGame.h"
@@ -17,11 +17,7 @@ using zorbitan::testing::ScreenTest;
 namespace {
 class GameCommands : public ScreenTest {
 protected:
-    GameCommands()
-    {
-        shared.numberofplayers = 2;
-        shared.playerlevel = {0, 3, 3, 0, 0};
-    }
+    GameCommands() { playersAtLevels({3, 3}); }
 
     // A saved game of two players: Blue on 1, 2 and 12, Red on 55, Blue to play, turn 5.
     fan1& restartSavedGame()
@@ -75,43 +71,6 @@ TEST_F(GameCommands, RestartBringsBackTheSavedGameOrLeavesTheTitle)
     EXPECT_TRUE(visible(game, "Image1_55") && visible(game, "Image1_12"));
     EXPECT_FALSE(visible(game, "Image1_13"));
     EXPECT_EQ(control<QLabel>(&game, "Label2").text(), "Blue to Play");
-}
-
-TEST_F(GameCommands, TheScreenShowsTheCardTheAnswerAndTheCounter)
-{
-    fan1& game = restartSavedGame();
-    takeCardAndAnswer(game, 1, 9); // a prime number less than 10
-    EXPECT_EQ(control<QLabel>(&game, "Label4").text(), "a prime number less than 10");
-    EXPECT_FALSE(control(&game, "Label5").isEnabled());
-    EXPECT_EQ(control<QLabel>(&game, "Label6").text(), "2, 3, 5, 7");
-    EXPECT_TRUE(visible(game, "Label6") && visible(game, "Label7") && visible(game, "Label10"));
-    EXPECT_EQ(played(sounds::boink), 1);
-
-    takeCardAndAnswer(game, 1, 7);
-    EXPECT_FALSE(visible(game, "Label6"));
-    EXPECT_EQ(played(sounds::subping), 1);
-    EXPECT_TRUE(visible(game, "Image1_7"));
-    EXPECT_EQ(control<QLabel>(&game, "Image1_7").pixmap().toImage().pixelColor(20, 10), QColor(255, 0, 0));
-    // A counter picture answers as its number: it is ignored now, during the blink.
-    click(control(&game, "Image1_12"));
-    EXPECT_EQ(shared.placednumber, 7);
-}
-
-TEST_F(GameCommands, ExitKeepsAnUnfinishedGameAndShowsCancel)
-{
-    fan1& game = restartSavedGame();
-    takeCardAndAnswer(game, 37, 6);
-    shared.soundon = 0;
-    click(control(&game, "Label3_0"));
-    EXPECT_FALSE(isOpen<fan1>());
-    ASSERT_TRUE(isOpen<Titlefrm>() && isOpen<Grey>());
-    EXPECT_EQ(control<QLabel>(&open<Titlefrm>(), "Label5").text(), "Cancel");
-    EXPECT_EQ(played(sounds::click), 1); // the title turned sound on again
-    Module1 reread;
-    ASSERT_TRUE(readSavedGame(reread, savedGame()));
-    EXPECT_EQ(reread.savedturn, 6);
-    EXPECT_EQ(reread.boardowner[6], 1);
-    EXPECT_EQ(reread.soundon, 0);
 }
 
 TEST_F(GameCommands, NoSaveAfterOneCardAfterAWinOrOnNewGame)

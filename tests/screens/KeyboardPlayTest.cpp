@@ -67,10 +67,9 @@ protected:
         return screen;
     }
 
-    fan1& startGame(int players)
+    fan1& startGame()
     {
-        shared.numberofplayers = players;
-        shared.playerlevel = {0, 3, 3, 3, 3};
+        playersAtLevels({3, 3});
         navigator.show<fan1>();
         return active<fan1>();
     }
@@ -211,7 +210,7 @@ TEST_F(KeyboardPlay, FocusMarksShowOnlyWhileTheKeyboardIsInUse)
 
 TEST_F(KeyboardPlay, TheFocusSquareMovesByArrowsAndTypedNumbers)
 {
-    fan1& game = startGame(2);
+    fan1& game = startGame();
     press(Qt::Key_Down); // an arrow anywhere brings the focus to the board
     EXPECT_EQ(focused(), "Label1_1");
     press(Qt::Key_Left); // the edges hold it
@@ -242,7 +241,7 @@ TEST_F(KeyboardPlay, TheFocusSquareMovesByArrowsAndTypedNumbers)
 
 TEST_F(KeyboardPlay, KeysAreIgnoredWhereClicksAre)
 {
-    fan1& game = startGame(2);
+    fan1& game = startGame();
     playTurn(game, "4"); // Blue places a counter on 4; the counter blinks
     ASSERT_TRUE(game.model().controls().timers[2].enabled);
     EXPECT_EQ(focused(), "Label1_4");

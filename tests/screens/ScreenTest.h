@@ -67,6 +67,14 @@ protected:
 
     void dealLevel3CardNext(int card) { script.push_back((card - 0.5) / 60.0); }
 
+    // A game of as many players as levels given, Blue's first.
+    void playersAtLevels(std::initializer_list<Integer> levels)
+    {
+        shared.numberofplayers = static_cast<Integer>(levels.size());
+        shared.playerlevel = {};
+        std::copy(levels.begin(), levels.end(), shared.playerlevel.begin() + 1);
+    }
+
     QTemporaryDir folder;
     Module1 shared;
     std::vector<std::string> sounds;

@@ -108,7 +108,7 @@ private:
     {
         const auto& c = game_.controls();
         const auto& owners = game_.shared.boardowner;
-        if (c.Label4.caption != "ZORBITAN" && c.Label4.caption.empty() == false && !cardInPlay()) {
+        if (c.Label4.caption != cardBack && c.Label4.caption.empty() == false && !cardInPlay()) {
             ADD_FAILURE() << "a card shows with no answers: " << c.Label4.caption;
         }
         if (!cardInPlay()) {
