@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <chrono>
 
 namespace zorbitan {
 
@@ -26,6 +27,12 @@ QString findSaveFolder(const QString& workingFolder)
                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 } // namespace
+
+RandomFraction randomFromTheTimeOfDay()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return seededRandom(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
 
 void prepareApplication()
 {

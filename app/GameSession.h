@@ -27,6 +27,9 @@ private:
     ScreenNavigator navigator_;
 };
 
+// The run's one random source, seeded from the time of day as the program starts.
+RandomFraction randomFromTheTimeOfDay();
+
 // The application-wide look and console behaviour, set before any window opens.
 void prepareApplication();
 

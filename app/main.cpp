@@ -3,7 +3,6 @@
 #include "Titlefrm.h"
 
 #include <QApplication>
-#include <random>
 
 using namespace zorbitan;
 
@@ -15,7 +14,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     prepareApplication();
-    GameSession session(seededRandom(std::random_device{}()), [] { QCoreApplication::quit(); });
+    GameSession session(randomFromTheTimeOfDay(), [] { QCoreApplication::quit(); });
     session.navigator().show<Titlefrm>();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <random>
 
 namespace zorbitan {
@@ -9,12 +10,12 @@ namespace zorbitan {
 // A source of uniform fractions in [0, 1). The cards draw from one; tests hand in their own.
 using RandomFraction = std::function<double()>;
 
-// A repeatable source: the same seed gives the same cards.
+// A repeatable source: the same seed gives the same cards. Every copy draws from the
+// one sequence, so a run keeps a single source however many games it hands it to.
 inline RandomFraction seededRandom(std::uint64_t seed)
 {
-    return [engine = std::mt19937_64(seed), fraction = std::uniform_real_distribution<double>(0.0, 1.0)]() mutable {
-        return fraction(engine);
-    };
+    auto engine = std::make_shared<std::mt19937_64>(seed);
+    return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
 }
 
 // "A number from 1 to n": each of 1..n equally likely.
