@@ -4,7 +4,7 @@ namespace zorbitan {
 
 void GameScreen::Label5_Click()
 {
-    if (!controls_.Label5.enabled) {
+    if (!controls_.Label5.enabled || !turnCanAdvance(turnnumber_)) {
         return;
     }
     controls_.Label5.enabled = false; // one card a turn

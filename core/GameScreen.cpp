@@ -102,6 +102,8 @@ void GameScreen::applyLevelStyle(int level)
     shared_.currentlevel = static_cast<Integer>(style->level);
 }
 
+bool GameScreen::worthKeeping() const { return winner_ == 0 && turnnumber_ > 0 && turnCanAdvance(turnnumber_); }
+
 void GameScreen::tick(GameTimer which)
 {
     if (!timer(which).enabled) {

@@ -78,6 +78,10 @@ public:
     // A tick of one of the timers; a timer that is not running does not tick.
     void tick(GameTimer timer);
 
+    // A game is worth keeping once two cards have been dealt and nobody has won, as
+    // long as it can go on when it is brought back.
+    bool worthKeeping() const;
+
     // Hands the next turn on: clears the last card and styles the screen for the
     // player to play.
     void nextmove();

@@ -59,7 +59,7 @@ void GameScreen::Timer5_Timer()
 {
     controls_.Label4.caption = cardBack;
     controls_.Label4.visible = true;
-    controls_.Label5.enabled = true;
+    controls_.Label5.enabled = turnCanAdvance(turnnumber_);
     timer(GameTimer::Timer5).stop();
 }
 

@@ -5,11 +5,17 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace zorbitan {
 
 using Integer = std::int16_t; // the game's integers are 16-bit signed throughout
+
+// The turn counter, like every integer of the game, is 16-bit: a game whose counter has
+// reached the top deals no more cards, and is neither kept nor brought back.
+inline constexpr Integer lastTurn = std::numeric_limits<Integer>::max();
+constexpr bool turnCanAdvance(int turn) { return turn < lastTurn; }
 
 inline constexpr int answerSlots = 7; // slots 0..5 hold a card's answers; slot 6 is never used
 inline constexpr int usedAnswerSlots = 6;

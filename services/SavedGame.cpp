@@ -114,7 +114,7 @@ bool readSavedGame(Module1& shared, QIODevice& file)
         return false;
     }
     shared.numberofplayers = *players;
-    const auto turn = reader.next(lowestTurn, std::numeric_limits<Integer>::max());
+    const auto turn = reader.next(lowestTurn, lastTurn - 1);
     if (!turn) {
         return false;
     }

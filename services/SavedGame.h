@@ -29,7 +29,8 @@ bool saveGame(const Module1& shared, Integer turnnumber, const QString& path);
 // Reads the saved game into the board, the number of players, savedturn and soundon,
 // one value after the other. Stops at the first value that is missing, not a whole
 // number, outside the 16-bit range, or not a possible number of players (1..4), owner
-// (0..4) or turn counter (-1 or more); the values read before it stay. False then.
+// (0..4) or turn counter (-1 up to one that can still advance); the values read
+// before it stay. False then.
 bool readSavedGame(Module1& shared, const QString& path);
 bool readSavedGame(Module1& shared, QIODevice& file);
 

@@ -86,3 +86,22 @@ TEST(TurnSequence, RestoredGameRedrawsItsCountersAndNamesThePlayerToPlay)
     EXPECT_EQ(game.screen.turnnumber(), 5);
     EXPECT_NE(c.Label4.caption, "ZORBITAN");
 }
+
+// The 16-bit turn counter never wraps: at its top no card is dealt, and the game is no
+// longer worth keeping, so an earlier saved game stays.
+TEST(TurnSequence, TheTurnCounterStopsAtItsTop)
+{
+    TestGame game({1, 1, 1});
+    game.shared.restartgame = 1;
+    game.shared.savedturn = 32766;
+    game.load();
+    EXPECT_TRUE(game.screen.worthKeeping());
+    game.playWrongTurn();
+    EXPECT_EQ(game.screen.turnnumber(), 32767);
+    EXPECT_FALSE(game.screen.worthKeeping());
+    EXPECT_EQ(game.controls().Label2.caption, "Green to Play"); // 32767 Mod 3 was Red's card
+    EXPECT_FALSE(game.controls().Label5.enabled);
+    game.screen.Label5_Click();
+    game.clock.advance(1000);
+    EXPECT_EQ(game.screen.turnnumber(), 32767);
+}

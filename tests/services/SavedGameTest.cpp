@@ -103,6 +103,7 @@ TEST_F(SavedGameFile, AnImpossibleValueStopsTheRestartThere)
         {201, "0"},
         {201, "5"},
         {202, "-2"},
+        {202, "32767"}, // a turn that cannot advance
         {203, "on"},
         {202, "99999999999999999999"},
     };
