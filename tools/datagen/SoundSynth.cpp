@@ -40,16 +40,24 @@ void addStrike(Samples& out, double start, double frequency, double ringDecay, d
     }
 }
 
-// Scales the sound to a comfortable peak and fades its last few milliseconds.
+// Scales the sound to a comfortable peak, fades its last few milliseconds and ends it
+// with silence: Qt's sound player stops a sound as soon as it has handed over the last
+// of its samples, and the sound server drops what it still holds, a tenth of a second
+// or more, which would swallow a click whole.
 void finish(Samples& samples, double peak = 0.8)
 {
-    const double loudest = std::ranges::max(samples, {}, [](double s) { return std::abs(s); });
+    constexpr double silenceAfter = 0.3;
+    double loudest = 0.0;
+    for (const double sample : samples) {
+        loudest = std::max(loudest, std::abs(sample));
+    }
     const double gain = loudest > 0.0 ? peak / loudest : 0.0;
     const std::size_t fade = std::min<std::size_t>(samples.size(), sampleRate / 200);
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const std::size_t left = samples.size() - i;
         samples[i] *= gain * (left < fade ? static_cast<double>(left) / static_cast<double>(fade) : 1.0);
     }
+    samples.resize(samples.size() + static_cast<std::size_t>(silenceAfter * sampleRate), 0.0);
 }
 
 void putLittleEndian(std::string& out, std::uint32_t value, int bytes)
