@@ -46,6 +46,7 @@ void fan1::createControls()
     for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
         Shape1_[n] = new ShapeWidget(this);
         Shape1_[n]->setObjectName(QStringLiteral("Shape1_%1").arg(n));
+        Shape1_[n]->answerClicks();
     }
     Shape4_ = new ShapeWidget(this);
     Label9_ = makeLabel(this, tahoma(27.75));
@@ -110,6 +111,7 @@ void fan1::createTimers()
     for (int t = 1; t <= 5; ++t) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QStringLiteral("Timer%1").arg(t));
+        timer->setTimerType(Qt::PreciseTimer); // the win's klaxons keep their beat
         connect(timer, &QTimer::timeout, this, [this, t] { handle([&] { model_.tick(static_cast<GameTimer>(t)); }); });
         timers_[t] = timer;
     }
@@ -119,7 +121,10 @@ void fan1::connectClicks()
 {
     connect(Label5_, &ClickLabel::clicked, this, [this] { handle([&] { model_.Label5_Click(); }); });
     for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        // The number's label covers only the lower part of its square: a click anywhere
+        // on the square answers with its number.
         connect(Label1_[n], &ClickLabel::clicked, this, [this, n] { handle([&] { model_.Label1_Click(n); }); });
+        connect(Shape1_[n], &ShapeWidget::clicked, this, [this, n] { handle([&] { model_.Label1_Click(n); }); });
         connect(Image1_[n], &ClickLabel::clicked, this, [this, n] { handle([&] { model_.Image1_Click(n); }); });
     }
     for (int index = 0; index < 2; ++index) {
@@ -242,10 +247,9 @@ void fan1::Check3_Click()
     navigator().show<fan1>();
 }
 
-// A game is worth keeping once two cards have been dealt and nobody has won.
 void fan1::saveIfUnfinished() const
 {
-    if (model_.winner() == 0 && model_.turnnumber() > 0) {
+    if (model_.worthKeeping()) {
         saveGame(shared(), model_.turnnumber(), savedGamePath(saveFolder()));
     }
 }

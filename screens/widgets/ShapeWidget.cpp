@@ -1,13 +1,23 @@
 #include "ShapeWidget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace zorbitan {
 
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent)
 {
-    // Shapes only show colour; clicks go to whatever lies under them.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::answerClicks() { setAttribute(Qt::WA_TransparentForMouseEvents, false); }
+
+void ShapeWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 void ShapeWidget::setColours(const QColor& fill, const QColor& border)

@@ -5,8 +5,10 @@
 
 namespace zorbitan {
 
-// A filled rectangle with a one-pixel border.
+// A filled rectangle with a one-pixel border. A shape only shows colour and lets clicks
+// through to whatever lies under it, unless it is made to answer them itself.
 class ShapeWidget : public QWidget {
+    Q_OBJECT
 public:
     explicit ShapeWidget(QWidget* parent = nullptr);
 
@@ -14,8 +16,15 @@ public:
     QColor fillColour() const { return fill_; }
     QColor borderColour() const { return border_; }
 
+    // A left button pressed and released over the shape emits clicked.
+    void answerClicks();
+
+signals:
+    void clicked();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QColor fill_;
