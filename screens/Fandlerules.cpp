@@ -56,7 +56,7 @@ const RulesText texts[] = {
 
 Fandlerules::Fandlerules(ScreenNavigator& navigator) : GameWindow(navigator)
 {
-    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral(" "));
     setObjectName(QStringLiteral("Fandlerules"));
     paintBackground(*this, colours::red);
     createControls();

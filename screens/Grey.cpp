@@ -1,6 +1,7 @@
 #include "Grey.h"
 
 #include "ScreenStyle.h"
+#include "WindowServices.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,7 +10,7 @@ namespace zorbitan {
 
 Grey::Grey(ScreenNavigator& navigator) : GameWindow(navigator)
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus);
+    makeBackdrop(*this);
     setObjectName(QStringLiteral("Grey"));
 }
 
@@ -23,10 +24,8 @@ void Grey::Form_Load()
     }
 }
 
-void Grey::mousePressEvent(QMouseEvent* /*event*/)
-{
-    lower();
-    navigator().raiseAllAbove(this);
-}
+// Without a window manager nothing keeps the backdrop at the bottom: a click on it puts
+// it back there, leaving the game's windows in their order.
+void Grey::mousePressEvent(QMouseEvent* /*event*/) { lower(); }
 
 } // namespace zorbitan

@@ -44,15 +44,6 @@ void ScreenNavigator::forget(const QWidget* screen)
     std::erase_if(open_, [screen](const auto& entry) { return entry.second.data() == screen; });
 }
 
-void ScreenNavigator::raiseAllAbove(const QWidget* backdrop) const
-{
-    for (const auto& [type, screen] : open_) {
-        if (screen != nullptr && screen.data() != backdrop) {
-            screen->raise();
-        }
-    }
-}
-
 void ScreenNavigator::endProgram()
 {
     std::vector<QPointer<QWidget>> screens;

@@ -76,9 +76,6 @@ public:
     // Forgets a screen that closed by itself.
     void forget(const QWidget* screen);
 
-    // Brings every open screen in front of the given one (the backdrop).
-    void raiseAllAbove(const QWidget* backdrop) const;
-
     // Closes every screen and ends the program.
     void endProgram();
 

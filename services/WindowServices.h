@@ -7,23 +7,35 @@ class QWidget;
 
 namespace zorbitan {
 
-// The standard outer window size: 12000 x 9000 twips, 800 x 600 pixels.
+// The standard window: 12000 x 9000 twips with its border, a client area of 11970 x 8970
+// twips (798 x 598 pixels) that the game screen and the rules are laid out in.
 inline constexpr int standardWindowWidthTwips = 12000;
-inline constexpr int standardWindowHeightTwips = 9000;
+inline constexpr int standardClientWidthTwips = 11970;
+inline constexpr int standardClientHeightTwips = 8970;
 
-// The top left corner, in twips, that centres a window of the given outer size on a
-// display of the given size. On a display smaller than the window it comes out
-// negative and the window overhangs both sides equally.
-QPoint centredTopLeft(QSize displayTwips, QSize windowTwips);
+// The top left corner, in twips, that centres a window of the given outer size in an
+// area of the given size. In an area smaller than the window it comes out negative and
+// the window overhangs both sides equally.
+QPoint centredTopLeft(QSize areaTwips, QSize windowTwips);
 
 // The primary display's size in twips.
 QSize displaySizeTwips();
 
-// Gives the screen the standard size and centres it, under a busy pointer.
+// Gives the screen the standard client area and centres it, under a busy pointer.
 void centreform(QWidget& screen);
 
 // Centres a screen at its own designed size.
+//
+// Both keep the client area exactly as designed and centre the whole window, the frame
+// and title bar a window manager draws around it included, on the display's available
+// area. The frame is known only once a window manager has framed a window: until then
+// the frame of the game's earlier windows stands in, and the window is centred again if
+// its own turns out different.
 void centreAtOwnSize(QWidget& screen);
+
+// The backdrop's place: behind the game's windows, never given the focus, and kept out
+// of the task bar and the window switcher.
+void makeBackdrop(QWidget& window);
 
 // Asks the desktop to open the game's web page; a failure is ignored.
 void openWebPage();

@@ -4,7 +4,7 @@
 set -eu
 
 packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
-xvfb xauth xdotool fonts-liberation2 fonts-wine desktop-file-utils appstream file
+libxcb1-dev xvfb xauth xdotool openbox pulseaudio pulseaudio-utils x11-utils fonts-liberation2 fonts-wine desktop-file-utils appstream file
 clang libclang-rt-14-dev clang-tidy clang-format libbenchmark-dev"
 
 missing=""

@@ -85,16 +85,16 @@ game_window() {
 
 start
 shot title
-expect_focus_window_at 453,292 372x438 "the title"
+expect_focus_window_at 454,293 372x438 "the title"
 keys Return # OK
 shot options
-expect_focus_window_at 453,292 372x438 "the options"
+expect_focus_window_at 454,293 372x438 "the options"
 keys Tab Tab Tab Tab Return # The Rules, Play Sound, Hide Desktop, 1, then 2 players
 shot levels
-expect_focus_window_at 453,292 372x438 "the levels"
+expect_focus_window_at 454,293 372x438 "the levels"
 keys Return # OK: both players at Level 3
 game_window
-expect_focus_window_at 240,212 798x598 "the game screen"
+expect_focus_window_at 241,213 798x598 "the game screen"
 for answer in "4 2" "4 3"; do
     keys Return # Take a card
     sleep 1

@@ -31,7 +31,7 @@ TEST_F(GameScreenView, ControlsStandWhereTheLayoutPutsThem)
     fan1& screen = navigator.show<fan1>();
     EXPECT_EQ(screen.size(), QSize(798, 598));
     EXPECT_EQ(screen.minimumSize(), screen.maximumSize());
-    EXPECT_EQ(screen.pos(), QPoint(240, 212));
+    EXPECT_EQ(screen.pos(), QPoint(241, 213));
     struct Placement {
         const char* name;
         QRect pixels;

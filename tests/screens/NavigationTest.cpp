@@ -48,7 +48,7 @@ TEST_F(Navigation, TitleLoadsCentredAndOkOrThePictureStartsANewGame)
         Titlefrm& title = navigator.show<Titlefrm>();
         EXPECT_EQ(shared.soundon, 1);
         EXPECT_EQ(title.size(), QSize(372, 438));
-        EXPECT_EQ(title.pos(), QPoint(453, 292)); // the 374 x 440 window on 1280 x 1024
+        EXPECT_EQ(title.pos(), QPoint(454, 293)); // the 372 x 438 window, no frame, on 1280 x 1024
         EXPECT_EQ(control<QLabel>(&title, "Picture1").pixmap().size(), QSize(320, 240));
         click(control(&title, command));
         EXPECT_FALSE(isOpen<Titlefrm>());
@@ -126,7 +126,7 @@ TEST_F(Navigation, RulesStandInFrontAndCloseLeavingTheOptions)
     Startplay2& options = openOptions();
     click(control(&options, "Label6"));
     Fandlerules& rules = open<Fandlerules>();
-    EXPECT_EQ(rules.geometry(), QRect(240, 212, 798, 598));
+    EXPECT_EQ(rules.geometry(), QRect(241, 213, 798, 598));
     EXPECT_TRUE(text(&rules, "Label1_2").startsWith("Players take turns to select a card."));
     EXPECT_EQ(control(&rules, "Image1").geometry(), QRect(392, 240, 320, 240));
     shared.soundon = 0;
@@ -147,7 +147,7 @@ TEST_F(Navigation, LevelScreenMarksOneLevelPerPlayerAndStartsTheGame)
 {
     shared.playerlevel = {0, 1, 2, 1, 2};
     Playlevel& levels = openLevels(3);
-    EXPECT_EQ(levels.pos(), QPoint(453, 292));
+    EXPECT_EQ(levels.pos(), QPoint(454, 293));
     EXPECT_EQ(shared.playerlevel, (std::array<Integer, 5>{0, 3, 3, 3, 3}));
     for (const char* shown : {"Label1_2", "Label12_2", "Label7_0", "Label9_1", "Label10_2"}) {
         EXPECT_TRUE(control(&levels, shown).isVisible()) << shown;

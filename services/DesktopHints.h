@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace zorbitan {
+
+// Asks the desktop to leave the window out of its task bar, pager and window switcher.
+// Only X11 desktops are asked; elsewhere it does nothing. Call before the window is
+// first shown.
+void keepOutOfTaskbar(QWidget& window);
+
+} // namespace zorbitan
