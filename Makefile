@@ -3,13 +3,15 @@
 #
 # `make test` runs, in this order: the static checks, the saved-game fuzzer, the whole
 # suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and the whole suite
-# as the game ships. `make soak` plays a long soak of random games; `make bench` measures.
+# as the game ships. `make soak` plays a long soak of random games and answers a few
+# hundred cards by mouse in real windows; `make bench` measures.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 SOAK_GAMES ?= 100000
+SOAK_ANSWERS ?= 500
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
@@ -55,6 +57,8 @@ sanitize: deps
 
 soak: build
 	@ZORBITAN_SOAK_GAMES=$(SOAK_GAMES) $(BUILD_DIR)/bin/soak_tests
+	@echo "== $(SOAK_ANSWERS) answer clicks in real windows, with and without a window manager"
+	@cd $(BUILD_DIR) && ZORBITAN_ANSWERS=$$(( $(SOAK_ANSWERS) / 2 )) ctest --output-on-failure -j 2 -R 'e2e[.]play' 
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
