@@ -64,7 +64,7 @@ void GameScreen::showCorrectAnswers()
         return;
     }
     controls_.Label6.visible = true;
-    controls_.Label7.caption = "ANSWER";
+    controls_.Label7.caption = QT_TRANSLATE_NOOP("GameText", "ANSWER");
     controls_.Label7.visible = true;
     controls_.Label10.visible = true;
     play(sounds::boink);

@@ -1,19 +1,6 @@
 #include "GameScreen.h"
 
-#include <cctype>
-
 namespace zorbitan {
-
-namespace {
-std::string winnerMessage(const Player& player)
-{
-    std::string message(player.name);
-    for (char& letter : message) {
-        letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
-    }
-    return message + " HAS WON!";
-}
-} // namespace
 
 // Only the player who has just answered can have completed a line.
 void GameScreen::checkendofgame()
@@ -24,7 +11,7 @@ void GameScreen::checkendofgame()
         winner_ = static_cast<Integer>(currentplayer);
     }
     if (const auto champion = playerWithOwnerCode(winner_)) {
-        controls_.Label2.caption = winnerMessage(*champion);
+        controls_.Label2.caption = champion->winMessage;
         controls_.Label2.foreColor = turnLineColour(*champion);
     }
     if (winner_ != 0) {

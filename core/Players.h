@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameText.h"
 #include "Rgb.h"
 
 #include <array>
@@ -11,18 +12,25 @@ namespace zorbitan {
 inline constexpr int maxPlayers = 4;
 
 // One row of the player table. Players play in this order: Blue, Red, Green, Yellow.
+// Each sentence about a player is whole, so a translation can put the name anywhere.
 struct Player {
-    std::string_view name;   // "Blue"
-    int ownerCode;           // value kept in boardowner and winner: 1..4
-    std::string_view prefix; // two letters used in counter picture names
-    Rgb colour;              // the player's own colour
+    std::string_view name;       // "Blue"
+    int ownerCode;               // value kept in boardowner and winner: 1..4
+    std::string_view prefix;     // two letters used in counter picture names
+    Rgb colour;                  // the player's own colour
+    std::string_view turnLine;   // "Blue to Play"
+    std::string_view winMessage; // "BLUE HAS WON!"
 };
 
 inline constexpr std::array<Player, maxPlayers> players{{
-    {"Blue", 1, "bl", colours::blue},
-    {"Red", 2, "re", colours::red},
-    {"Green", 3, "gr", colours::green},
-    {"Yellow", 4, "ye", colours::yellow},
+    {"Blue", 1, "bl", colours::blue, QT_TRANSLATE_NOOP("GameText", "Blue to Play"),
+     QT_TRANSLATE_NOOP("GameText", "BLUE HAS WON!")},
+    {"Red", 2, "re", colours::red, QT_TRANSLATE_NOOP("GameText", "Red to Play"),
+     QT_TRANSLATE_NOOP("GameText", "RED HAS WON!")},
+    {"Green", 3, "gr", colours::green, QT_TRANSLATE_NOOP("GameText", "Green to Play"),
+     QT_TRANSLATE_NOOP("GameText", "GREEN HAS WON!")},
+    {"Yellow", 4, "ye", colours::yellow, QT_TRANSLATE_NOOP("GameText", "Yellow to Play"),
+     QT_TRANSLATE_NOOP("GameText", "YELLOW HAS WON!")},
 }};
 
 // The player with 0-based index k (0 Blue .. 3 Yellow).

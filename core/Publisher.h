@@ -1,11 +1,14 @@
 #pragma once
 
+#include "GameText.h"
+
 #include <string_view>
 
 namespace zorbitan::publisher {
 
 // Shown at the foot of every screen.
-inline constexpr std::string_view notice = "Zorbitan \u00A9 2026 The Zorbitan makers. Free for schools and families.";
+inline constexpr std::string_view notice =
+    QT_TRANSLATE_NOOP("GameText", "Zorbitan \u00A9 2026 The Zorbitan makers. Free for schools and families.");
 
 // The game's own web page, opened from the options screen, and how its button reads.
 inline constexpr std::string_view webAddress = "https://zorbitan.example.org/";

@@ -13,7 +13,7 @@ void GameScreen::nextmove()
 
     const int k = playerIndex(turnnumber_ + 1);
     const Player& player = playerAtIndex(k);
-    controls_.Label2.caption = std::string(player.name) + " to Play";
+    controls_.Label2.caption = player.turnLine;
     controls_.Label9.foreColor = turnLineColour(player);
     // The buttons take the player's own colour, Red's included.
     for (Label* button : {&controls_.Label5, &controls_.Label3[0], &controls_.Label3[1]}) {
