@@ -1,5 +1,6 @@
 #include "DisplayCheck.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,9 +18,10 @@ bool displayAvailable() { return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") ||
 
 void explainMissingDisplay(const char* program)
 {
-    std::fprintf(stderr,
-                 "Zorbitan needs a desktop display and none was found; without one, run it as: xvfb-run -a %s\n",
-                 program);
+    const QString line = QCoreApplication::translate(
+        "zorbitan::DisplayCheck", "Zorbitan needs a desktop display and none was found; without one, run it as: %1");
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(line.arg(QStringLiteral("xvfb-run -a ") + QString::fromLocal8Bit(program))));
 }
 
 } // namespace zorbitan

@@ -6,7 +6,7 @@ namespace zorbitan {
 // Wayland display. Without one Qt would abort with a long message.
 bool displayAvailable();
 
-// The one line that says how to run the game without a desktop.
+// The one line that says how to run the game without a desktop, in the desktop's language.
 void explainMissingDisplay(const char* program);
 
 } // namespace zorbitan

@@ -5,6 +5,7 @@
 #include "ConsoleFilter.h"
 #include "Fonts.h"
 #include "GamePaths.h"
+#include "Language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,6 +46,7 @@ void prepareApplication()
     QApplication::setStyle(QStringLiteral("Fusion"));
     installConsoleFilter();
     registerGameFonts();
+    speakTheDesktopsLanguage();
 }
 
 GameSession::GameSession(RandomFraction random, std::function<void()> endProgram)

@@ -1,5 +1,6 @@
 #include "DisplayCheck.h"
 #include "GameSession.h"
+#include "Language.h"
 #include "Titlefrm.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ using namespace zorbitan;
 int main(int argc, char* argv[])
 {
     if (!displayAvailable()) {
+        const QCoreApplication console(argc, argv);
+        speakTheDesktopsLanguage();
         explainMissingDisplay(argv[0]);
         return 2;
     }

@@ -8,6 +8,7 @@ namespace zorbitan {
 
 // The rules and the three question bands, on one page in front of the options screen.
 class Fandlerules : public GameWindow {
+    Q_OBJECT
 public:
     explicit Fandlerules(ScreenNavigator& navigator);
 

@@ -13,6 +13,7 @@
 namespace zorbitan {
 
 namespace {
+// A row's words: its name on the colour block, and what it reads as to a screen reader.
 struct PlayerRow {
     const char* squaresGroup;
     int squaresTop;
@@ -20,13 +21,48 @@ struct PlayerRow {
     TwipRect nameRect;
     Rgb nameColour;
     double namePoints;
+    const char* spoken;      // the colour block: "Blue"
+    const char* level;       // a level square: "Blue, Level %1"
+    const char* chosenLevel; // the square marked: "Blue, Level %1, chosen"
 };
 
 constexpr PlayerRow rows[] = {
-    {"Label7", 2460, "BLUE", {360, 2460, 855, 375}, colours::yellow, 14.25},
-    {"Label9", 3300, "RED", {360, 3300, 855, 375}, colours::yellow, 14.25},
-    {"Label10", 4140, "GREEN", {360, 4170, 855, 375}, colours::black, 11.25},
-    {"Label11", 4980, "YELLOW", {240, 5010, 1095, 375}, colours::black, 11.25},
+    {"Label7",
+     2460,
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "BLUE"),
+     {360, 2460, 855, 375},
+     colours::yellow,
+     14.25,
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Blue"),
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Blue, Level %1"),
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Blue, Level %1, chosen")},
+    {"Label9",
+     3300,
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "RED"),
+     {360, 3300, 855, 375},
+     colours::yellow,
+     14.25,
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Red"),
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Red, Level %1"),
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Red, Level %1, chosen")},
+    {"Label10",
+     4140,
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "GREEN"),
+     {360, 4170, 855, 375},
+     colours::black,
+     11.25,
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Green"),
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Green, Level %1"),
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Green, Level %1, chosen")},
+    {"Label11",
+     4980,
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "YELLOW"),
+     {240, 5010, 1095, 375},
+     colours::black,
+     11.25,
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Yellow"),
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Yellow, Level %1"),
+     QT_TRANSLATE_NOOP("zorbitan::Playlevel", "Yellow, Level %1, chosen")},
 };
 
 struct LevelSquare {
@@ -57,19 +93,20 @@ Playlevel::Playlevel(ScreenNavigator& navigator) : GameWindow(navigator)
 void Playlevel::createControls()
 {
     addLabel(this, "Label4", QStringLiteral("ZORBITAN"), {120, 240, 5355, 1095}, tahoma(39.75));
-    addLabel(this, "Label2_0", QStringLiteral("Select level for each player"), {0, 1260, 5520, 600}, arial(20.25));
-    addLabel(this, "Label6_3", QStringLiteral("Player"), {240, 1860, 1110, 360}, arial(14.25), colours::black);
+    addLabel(this, "Label2_0", tr("Select level for each player"), {0, 1260, 5520, 600}, arial(20.25));
+    addLabel(this, "Label6_3", tr("Player"), {240, 1860, 1110, 360}, arial(14.25), colours::black);
     constexpr int headingLefts[] = {1500, 2760, 4080};
     for (int member = 0; member < 3; ++member) {
-        addLabel(this, qPrintable(QStringLiteral("Label6_%1").arg(member)), QStringLiteral("Level %1").arg(member + 1),
-                 {headingLefts[member], 1860, 1110, 360}, arial(14.25), colours::black);
+        addLabel(this, qPrintable(QStringLiteral("Label6_%1").arg(member)),
+                 translated(levelStyle(member + 1)->levelCaption), {headingLefts[member], 1860, 1110, 360},
+                 arial(14.25), colours::black);
     }
     for (int player = 0; player < maxPlayers; ++player) {
         createPlayerRow(player);
     }
-    auto* ok = addButton(this, "Label8_0", QStringLiteral("OK"), {2160, 5760, 1335, 435}, arial(15.75));
-    auto* exit = addButton(this, "Label3_0", QStringLiteral("Exit"), {4680, 5940, 735, 375}, arial(12.75));
-    addLabel(this, "Label5", toQString(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
+    auto* ok = addButton(this, "Label8_0", tr("OK"), {2160, 5760, 1335, 435}, arial(15.75));
+    auto* exit = addButton(this, "Label3_0", tr("Exit"), {4680, 5940, 735, 375}, arial(12.75));
+    addLabel(this, "Label5", translated(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
     ok->setFocus(); // Enter plays at the levels shown
     connect(ok, &ClickLabel::clicked, this, [this] { Label8_Click(); });
     connect(exit, &ClickLabel::clicked, this, [this] { Label3_Click(); });
@@ -83,12 +120,12 @@ void Playlevel::createPlayerRow(int player)
                                    {240, 2280 + player * 840, 1095, 735}, arial(12));
     block->setBoxColours(toQColor(playerAtIndex(player).colour), Qt::black);
     block->setFocusPolicy(Qt::NoFocus); // a colour, not a button
-    block->setAccessibleName(toQString(playerAtIndex(player).name));
+    block->setAccessibleName(tr(row.spoken));
     block->hide();
     Label1_[player] = block;
 
-    QLabel* name = addLabel(this, qPrintable(QStringLiteral("Label12_%1").arg(player)), QString::fromLatin1(row.name),
-                            row.nameRect, tahoma(row.namePoints), row.nameColour);
+    QLabel* name = addLabel(this, qPrintable(QStringLiteral("Label12_%1").arg(player)), tr(row.name), row.nameRect,
+                            tahoma(row.namePoints), row.nameColour);
     name->setAttribute(Qt::WA_TransparentForMouseEvents);
     name->setVisible(player == 0);
     Label12_[player] = name;
@@ -112,11 +149,8 @@ void Playlevel::nameLevelSquares(int player)
 {
     for (int member = 0; member < 3; ++member) {
         ButtonLabel& square = *squares_[player][member];
-        QString name = QStringLiteral("%1, Level %2").arg(toQString(playerAtIndex(player).name)).arg(member + 1);
-        if (square.text() == mark) {
-            name += QStringLiteral(", chosen");
-        }
-        setAccessibleNameIfChanged(square, name);
+        const char* name = square.text() == mark ? rows[player].chosenLevel : rows[player].level;
+        setAccessibleNameIfChanged(square, tr(name).arg(member + 1));
     }
 }
 

@@ -14,6 +14,7 @@ class ClickLabel;
 // The level screen: one row per player, three level squares in each; an "X" marks
 // the level chosen.
 class Playlevel : public GameWindow {
+    Q_OBJECT
 public:
     explicit Playlevel(ScreenNavigator& navigator);
 

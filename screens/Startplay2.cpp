@@ -33,18 +33,18 @@ Startplay2::Startplay2(ScreenNavigator& navigator) : GameWindow(navigator)
 void Startplay2::createControls()
 {
     addLabel(this, "Label4", QStringLiteral("ZORBITAN"), {120, 240, 5355, 1095}, tahoma(39.75));
-    auto* rules = addButton(this, "Label6", QStringLiteral("The Rules"), {720, 1440, 1935, 435}, arial(15.75));
+    auto* rules = addButton(this, "Label6", tr("The Rules"), {720, 1440, 1935, 435}, arial(15.75));
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("Image2"));
-    logo->setAccessibleName(QStringLiteral("Zorbitan logo"));
+    logo->setAccessibleName(tr("Zorbitan logo"));
     place(*logo, {3600, 1440, 1500, 2085});
-    Check1_ = addCheckBox(this, "Check1", QStringLiteral("Play Sound"), {720, 2040, 1695, 375}, arial(12));
+    Check1_ = addCheckBox(this, "Check1", tr("Play Sound"), {720, 2040, 1695, 375}, arial(12));
     Check1_->setChecked(true);
-    Check3_ = addCheckBox(this, "Check3", QStringLiteral("Hide Desktop"), {720, 3900, 1935, 375}, arial(12));
+    Check3_ = addCheckBox(this, "Check3", tr("Hide Desktop"), {720, 3900, 1935, 375}, arial(12));
     Check3_->setChecked(true);
     Check3_->hide();
-    auto* heading = addClickLabel(this, "Label2_0", QStringLiteral("Select Number of Players"), {240, 4440, 5160, 600},
-                                  arial(20.25));
+    auto* heading =
+        addClickLabel(this, "Label2_0", tr("Select Number of Players"), {240, 4440, 5160, 600}, arial(20.25));
     for (int i = 0; i < maxPlayers; ++i) {
         const QString name = QStringLiteral("Label1_%1").arg(i);
         auto* number =
@@ -53,8 +53,8 @@ void Startplay2::createControls()
     }
     auto* address =
         addButton(this, "Label2_12", toQString(publisher::webAddressShown), {720, 5940, 3315, 375}, tahoma(12));
-    auto* exit = addButton(this, "Label3_0", QStringLiteral("Exit"), {4680, 5940, 735, 375}, arial(12.75));
-    addLabel(this, "Label5", toQString(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
+    auto* exit = addButton(this, "Label3_0", tr("Exit"), {4680, 5940, 735, 375}, arial(12.75));
+    addLabel(this, "Label5", translated(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
 
     connect(rules, &ClickLabel::clicked, this, [this] { Label6_Click(); });
     connect(Check1_, &QCheckBox::clicked, this, [this] { Check1_Click(); });

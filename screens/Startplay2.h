@@ -8,6 +8,7 @@ namespace zorbitan {
 
 // The options screen: sound, the backdrop, the rules and the number of players.
 class Startplay2 : public GameWindow {
+    Q_OBJECT
 public:
     explicit Startplay2(ScreenNavigator& navigator);
 

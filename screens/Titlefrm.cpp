@@ -48,12 +48,11 @@ void Titlefrm::createControls()
     Picture1_ = new ClickLabel(this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     place(*Picture1_, {360, 1560, 4800, 3600});
-    Picture1_->setAccessibleName(QStringLiteral("Zorbitan: start a new game"));
-    auto* restart =
-        addButton(this, "Label6", QStringLiteral("Restart Previous Game"), {720, 5280, 3975, 435}, arial(15.75));
-    Label5_ = addButton(this, "Label5", QStringLiteral("OK"), {1320, 5880, 1335, 435}, arial(15.75));
-    auto* exit = addButton(this, "Label7", QStringLiteral("Exit"), {2760, 5880, 1335, 435}, arial(15.75));
-    addLabel(this, "Label2", toQString(publisher::notice), {0, 6420, 5535, 255}, arial(8.25, false));
+    Picture1_->setAccessibleName(tr("Zorbitan: start a new game"));
+    auto* restart = addButton(this, "Label6", tr("Restart Previous Game"), {720, 5280, 3975, 435}, arial(15.75));
+    Label5_ = addButton(this, "Label5", tr("OK"), {1320, 5880, 1335, 435}, arial(15.75));
+    auto* exit = addButton(this, "Label7", tr("Exit"), {2760, 5880, 1335, 435}, arial(15.75));
+    addLabel(this, "Label2", translated(publisher::notice), {0, 6420, 5535, 255}, arial(8.25, false));
 
     Label5_->setFocus(); // Enter starts a new game
 
@@ -77,7 +76,7 @@ void Titlefrm::Form_Load()
     }
 }
 
-void Titlefrm::setOkCaption(const QString& caption) { Label5_->setText(caption); }
+void Titlefrm::readOkAsCancel() { Label5_->setText(tr("Cancel")); }
 
 // "OK", or a click on the picture: a new game.
 void Titlefrm::Label5_Click()

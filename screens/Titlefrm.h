@@ -9,13 +9,14 @@ class ClickLabel;
 
 // The title screen: the game's name and picture, a new game, the saved game, or leave.
 class Titlefrm : public GameWindow {
+    Q_OBJECT
 public:
     explicit Titlefrm(ScreenNavigator& navigator);
 
     void Form_Load() override;
 
     // "OK" reads "Cancel" when the players have just left a game.
-    void setOkCaption(const QString& caption);
+    void readOkAsCancel();
 
 private:
     void createControls();

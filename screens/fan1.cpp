@@ -63,7 +63,7 @@ void fan1::createControls()
         button = makeButton(this, tahoma(15.75));
     }
     createBoard();
-    Check3_ = addCheckBox(this, "Check3", QStringLiteral("Hide Desktop"), {120, 7560, 1935, 375}, arial(12));
+    Check3_ = addCheckBox(this, "Check3", tr("Hide Desktop"), {120, 7560, 1935, 375}, arial(12));
     Check3_->setChecked(true);
 
     Shape2_->setObjectName(QStringLiteral("Shape2"));
@@ -189,11 +189,14 @@ void fan1::refreshKeyboardFocus(bool takeCardHadFocus)
 // A number on the board reads as its number and the counter on it: "42, Red counter".
 void fan1::refreshAccessibleNames()
 {
+    static const std::array<const char*, maxPlayers> counterOn{
+        QT_TR_NOOP("%1, Blue counter"), QT_TR_NOOP("%1, Red counter"), QT_TR_NOOP("%1, Green counter"),
+        QT_TR_NOOP("%1, Yellow counter")};
     for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
         const Integer owner = shared().boardowner[n];
         QString name = QString::number(n);
         if (owner >= 1 && owner <= maxPlayers) {
-            name += QStringLiteral(", %1 counter").arg(toQString(playerAtIndex(owner - 1).name));
+            name = tr(counterOn.at(static_cast<std::size_t>(owner - 1))).arg(n);
         }
         setAccessibleNameIfChanged(*Label1_[n], name);
         setAccessibleNameIfChanged(*Image1_[n], name);
@@ -232,7 +235,7 @@ void fan1::Label3_Click(int index)
 {
     if (index == 0) {
         saveIfUnfinished();
-        navigator().show<Titlefrm>().setOkCaption(QStringLiteral("Cancel"));
+        navigator().show<Titlefrm>().readOkAsCancel();
     } else {
         navigator().show<Startplay2>();
     }

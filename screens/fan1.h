@@ -22,6 +22,7 @@ class ShapeWidget;
 // the players' clicks and the timers' ticks to it, and carries out the screen's
 // commands: leaving the game, a new game and the backdrop.
 class fan1 : public GameWindow {
+    Q_OBJECT
 public:
     explicit fan1(ScreenNavigator& navigator);
 

@@ -52,7 +52,7 @@ bool GameSound::load()
             return true;
         }
     }
-    std::fprintf(stderr, "Zorbitan: sound is unavailable (its module could not be loaded); the game plays silently.\n");
+    saySoundIsUnavailable(QCoreApplication::translate("zorbitan::GameSound", "its module could not be loaded"));
     return false;
 }
 
@@ -64,6 +64,13 @@ void GameSound::playwav(std::string_view name)
 }
 
 bool GameSound::isReady(std::string_view name) const { return output_ != nullptr && output_->isReady(name); }
+
+void saySoundIsUnavailable(const QString& why)
+{
+    const QString line = QCoreApplication::translate("zorbitan::GameSound",
+                                                     "Zorbitan: sound is unavailable (%1); the game plays silently.");
+    std::fprintf(stderr, "%s\n", qPrintable(line.arg(why)));
+}
 
 PlayWav GameSound::playWavFunction()
 {

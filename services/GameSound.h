@@ -36,4 +36,7 @@ private:
     bool tried_ = false;
 };
 
+// The one console line that says the game plays silently, and why.
+void saySoundIsUnavailable(const QString& why);
+
 } // namespace zorbitan

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "GameText.h"
 #include "Rgb.h"
 #include "Twips.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 #include <string_view>
@@ -20,6 +22,13 @@ inline QRect toPixels(const TwipRect& rect)
 inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A text of the game as the players read it, in their language where it has one. Sums,
+// numbers and the game's name come back as they are.
+inline QString translated(std::string_view gameText)
+{
+    return QCoreApplication::translate(gameTextContext, std::string(gameText).c_str());
 }
 
 } // namespace zorbitan

@@ -3,8 +3,9 @@
 # those that are missing. Needs root to install; otherwise says what to run.
 set -eu
 
-packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev libxkbcommon-dev
-libxcb1-dev xvfb xauth xdotool openbox pulseaudio pulseaudio-utils x11-utils fonts-liberation2 fonts-wine desktop-file-utils appstream file
+packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+libxkbcommon-dev libxcb1-dev fonts-liberation2 fonts-wine
+xvfb xauth xdotool x11-utils openbox pulseaudio pulseaudio-utils desktop-file-utils appstream file
 clang libclang-rt-14-dev clang-tidy clang-format libbenchmark-dev"
 
 missing=""

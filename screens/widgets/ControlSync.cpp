@@ -33,7 +33,7 @@ void setTextColour(QLabel& widget, Rgb colour)
 
 void syncLabel(QLabel& widget, const Label& label)
 {
-    const QString caption = toQString(label.caption);
+    const QString caption = translated(label.caption);
     if (widget.text() != caption) {
         widget.setText(caption);
     }

@@ -5,10 +5,7 @@
 
 namespace zorbitan {
 
-ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void ShapeWidget::answerClicks() { setAttribute(Qt::WA_TransparentForMouseEvents, false); }
 

@@ -1,19 +1,20 @@
 #include "SoundPlayer.h"
 
 #include "GamePaths.h"
+#include "GameSound.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QUrl>
 #include <algorithm>
-#include <cstdio>
 
 namespace zorbitan {
 
 SoundPlayer::SoundPlayer(const QDir& workingFolder)
 {
     if (QMediaDevices::audioOutputs().isEmpty()) {
-        reportUnavailable(QStringLiteral("no sound device was found"));
+        reportUnavailable(QCoreApplication::translate("zorbitan::GameSound", "no sound device was found"));
     }
     for (const std::string_view name : sounds::all) {
         auto effect = std::make_unique<QSoundEffect>();
@@ -21,12 +22,14 @@ SoundPlayer::SoundPlayer(const QDir& workingFolder)
         if (isPlainFile(path)) {
             effect->setSource(QUrl::fromLocalFile(path));
         } else {
-            reportUnavailable(QStringLiteral("%1 is missing").arg(QDir::toNativeSeparators(path)));
+            reportUnavailable(QCoreApplication::translate("zorbitan::GameSound", "%1 is missing")
+                                  .arg(QDir::toNativeSeparators(path)));
         }
         QSoundEffect* raw = effect.get();
         connect(raw, &QSoundEffect::statusChanged, this, [this, raw] {
             if (raw->status() == QSoundEffect::Error) {
-                reportUnavailable(QStringLiteral("%1 cannot be played").arg(raw->source().toLocalFile()));
+                reportUnavailable(QCoreApplication::translate("zorbitan::GameSound", "%1 cannot be played")
+                                      .arg(raw->source().toLocalFile()));
             }
         });
         sounds_.push_back(Sound{name, std::move(effect)});
@@ -74,7 +77,7 @@ void SoundPlayer::reportUnavailable(const QString& why)
         return;
     }
     reported_ = true;
-    std::fprintf(stderr, "Zorbitan: sound is unavailable (%s); the game plays silently.\n", qPrintable(why));
+    saySoundIsUnavailable(why);
 }
 
 } // namespace zorbitan

@@ -1,0 +1,17 @@
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+namespace zorbitan {
+
+void speakTheDesktopsLanguage()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(), QStringLiteral("zorbitan"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        QCoreApplication::installTranslator(translator);
+    }
+}
+
+} // namespace zorbitan

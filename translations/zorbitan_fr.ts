@@ -1,0 +1,588 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>GameText</name>
+    <message>
+        <source>ANSWER</source>
+        <translation>SOLUTION</translation>
+    </message>
+    <message>
+        <source>Take a card</source>
+        <translation>Tire une carte</translation>
+    </message>
+    <message>
+        <source>Your answer is incorrect. You have lost your turn.</source>
+        <translation>Ta réponse est fausse. Tu passes ton tour.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>a prime number less than 10</source>
+        <translation>un nombre premier inférieur à 10</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 greater than 70 and less than 80</source>
+        <translation>un multiple de 2 supérieur à 70 et inférieur à 80</translation>
+    </message>
+    <message>
+        <source>a prime number between 10 and 20</source>
+        <translation>un nombre premier entre 10 et 20</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 greater than 80 and less than 90</source>
+        <translation>un multiple de 2 supérieur à 80 et inférieur à 90</translation>
+    </message>
+    <message>
+        <source>a square number between 20 and 30</source>
+        <translation>un carré parfait entre 20 et 30</translation>
+    </message>
+    <message>
+        <source>an odd number between 90 and 100</source>
+        <translation>un nombre impair entre 90 et 100</translation>
+    </message>
+    <message>
+        <source>the square root of 64</source>
+        <translation>la racine carrée de 64</translation>
+    </message>
+    <message>
+        <source>a square number greater than 50</source>
+        <translation>un carré parfait supérieur à 50</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 greater than 40 and less than 50</source>
+        <translation>un multiple de 2 supérieur à 40 et inférieur à 50</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 less than 10</source>
+        <translation>un multiple de 2 inférieur à 10</translation>
+    </message>
+    <message>
+        <source>the square root of 9</source>
+        <translation>la racine carrée de 9</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 greater than 60 and less than 70</source>
+        <translation>un multiple de 2 supérieur à 60 et inférieur à 70</translation>
+    </message>
+    <message>
+        <source>an odd number between 70 and 80</source>
+        <translation>un nombre impair entre 70 et 80</translation>
+    </message>
+    <message>
+        <source>a multiple of 5 greater than 70 and less than 100</source>
+        <translation>un multiple de 5 supérieur à 70 et inférieur à 100</translation>
+    </message>
+    <message>
+        <source>a multiple of 9 less than 50</source>
+        <translation>un multiple de 9 inférieur à 50</translation>
+    </message>
+    <message>
+        <source>a factor of 10</source>
+        <translation>un diviseur de 10</translation>
+    </message>
+    <message>
+        <source>a multiple of 8 between 50 and 100</source>
+        <translation>un multiple de 8 entre 50 et 100</translation>
+    </message>
+    <message>
+        <source>a multiple of 7 less than 40</source>
+        <translation>un multiple de 7 inférieur à 40</translation>
+    </message>
+    <message>
+        <source>a factor of 25</source>
+        <translation>un diviseur de 25</translation>
+    </message>
+    <message>
+        <source>a multiple of 3 less than 20</source>
+        <translation>un multiple de 3 inférieur à 20</translation>
+    </message>
+    <message>
+        <source>a prime number between 20 and 40</source>
+        <translation>un nombre premier entre 20 et 40</translation>
+    </message>
+    <message>
+        <source>a square number less than 10</source>
+        <translation>un carré parfait inférieur à 10</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 greater than 90 and less than 100</source>
+        <translation>un multiple de 2 supérieur à 90 et inférieur à 100</translation>
+    </message>
+    <message>
+        <source>an odd number between 80 and 90</source>
+        <translation>un nombre impair entre 80 et 90</translation>
+    </message>
+    <message>
+        <source>a square number between 40 and 50</source>
+        <translation>un carré parfait entre 40 et 50</translation>
+    </message>
+    <message>
+        <source>the square root of 49</source>
+        <translation>la racine carrée de 49</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 greater than 30 and less than 40</source>
+        <translation>un multiple de 2 supérieur à 30 et inférieur à 40</translation>
+    </message>
+    <message>
+        <source>a factor of 9</source>
+        <translation>un diviseur de 9</translation>
+    </message>
+    <message>
+        <source>a square number between 10 and 20</source>
+        <translation>un carré parfait entre 10 et 20</translation>
+    </message>
+    <message>
+        <source>the square root of 100</source>
+        <translation>la racine carrée de 100</translation>
+    </message>
+    <message>
+        <source>a factor of 20</source>
+        <translation>un diviseur de 20</translation>
+    </message>
+    <message>
+        <source>the square root of 25</source>
+        <translation>la racine carrée de 25</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 greater than 20 and less than 30</source>
+        <translation>un multiple de 2 supérieur à 20 et inférieur à 30</translation>
+    </message>
+    <message>
+        <source>the square root of 4</source>
+        <translation>la racine carrée de 4</translation>
+    </message>
+    <message>
+        <source>the square root of 81</source>
+        <translation>la racine carrée de 81</translation>
+    </message>
+    <message>
+        <source>an odd number between 30 and 40</source>
+        <translation>un nombre impair entre 30 et 40</translation>
+    </message>
+    <message>
+        <source>a factor of 12</source>
+        <translation>un diviseur de 12</translation>
+    </message>
+    <message>
+        <source>a factor of 18</source>
+        <translation>un diviseur de 18</translation>
+    </message>
+    <message>
+        <source>a multiple of 2 greater than 50 and less than 60</source>
+        <translation>un multiple de 2 supérieur à 50 et inférieur à 60</translation>
+    </message>
+    <message>
+        <source>a factor of 16</source>
+        <translation>un diviseur de 16</translation>
+    </message>
+    <message>
+        <source>67 to the nearest 10</source>
+        <translation>67 arrondi à la dizaine la plus proche</translation>
+    </message>
+    <message>
+        <source>a factor of 8</source>
+        <translation>un diviseur de 8</translation>
+    </message>
+    <message>
+        <source>an odd number less than 10</source>
+        <translation>un nombre impair inférieur à 10</translation>
+    </message>
+    <message>
+        <source>a factor of 35</source>
+        <translation>un diviseur de 35</translation>
+    </message>
+    <message>
+        <source>26 to the nearest 10</source>
+        <translation>26 arrondi à la dizaine la plus proche</translation>
+    </message>
+    <message>
+        <source>93 to the nearest 10</source>
+        <translation>93 arrondi à la dizaine la plus proche</translation>
+    </message>
+    <message>
+        <source>a multiple of 9 that is an even number</source>
+        <translation>un multiple de 9 qui est un nombre pair</translation>
+    </message>
+    <message>
+        <source>an odd number between 50 and 60</source>
+        <translation>un nombre impair entre 50 et 60</translation>
+    </message>
+    <message>
+        <source>an odd number between 60 and 70</source>
+        <translation>un nombre impair entre 60 et 70</translation>
+    </message>
+    <message>
+        <source>a multiple of 5 less than 30</source>
+        <translation>un multiple de 5 inférieur à 30</translation>
+    </message>
+    <message>
+        <source>a multiple of 9 that is an odd number</source>
+        <translation>un multiple de 9 qui est un nombre impair</translation>
+    </message>
+    <message>
+        <source>a square number between 30 and 40</source>
+        <translation>un carré parfait entre 30 et 40</translation>
+    </message>
+    <message>
+        <source>44 to the nearest 10</source>
+        <translation>44 arrondi à la dizaine la plus proche</translation>
+    </message>
+    <message>
+        <source>an odd number between 20 and 30</source>
+        <translation>un nombre impair entre 20 et 30</translation>
+    </message>
+    <message>
+        <source>the square root of 36</source>
+        <translation>la racine carrée de 36</translation>
+    </message>
+    <message>
+        <source>the square root of 16</source>
+        <translation>la racine carrée de 16</translation>
+    </message>
+    <message>
+        <source>a factor of 6</source>
+        <translation>un diviseur de 6</translation>
+    </message>
+    <message>
+        <source>a prime number between 40 and 60</source>
+        <translation>un nombre premier entre 40 et 60</translation>
+    </message>
+    <message>
+        <source>a prime number between 60 and 80</source>
+        <translation>un nombre premier entre 60 et 80</translation>
+    </message>
+    <message>
+        <source>a prime number between 80 and 100</source>
+        <translation>un nombre premier entre 80 et 100</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Niv. 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Niv. 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Niv. 3</translation>
+    </message>
+    <message>
+        <source>Blue to Play</source>
+        <translation>Au tour de Bleu</translation>
+    </message>
+    <message>
+        <source>BLUE HAS WON!</source>
+        <translation>BLEU A GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Red to Play</source>
+        <translation>Au tour de Rouge</translation>
+    </message>
+    <message>
+        <source>RED HAS WON!</source>
+        <translation>ROUGE A GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Green to Play</source>
+        <translation>Au tour de Vert</translation>
+    </message>
+    <message>
+        <source>GREEN HAS WON!</source>
+        <translation>VERT A GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Yellow to Play</source>
+        <translation>Au tour de Jaune</translation>
+    </message>
+    <message>
+        <source>YELLOW HAS WON!</source>
+        <translation>JAUNE A GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Zorbitan © 2026 The Zorbitan makers. Free for schools and families.</source>
+        <translation>Zorbitan © 2026 Les créateurs de Zorbitan. Gratuit pour écoles et familles.</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::DisplayCheck</name>
+    <message>
+        <source>Zorbitan needs a desktop display and none was found; without one, run it as: %1</source>
+        <translation>Zorbitan a besoin d'un écran de bureau et n'en a trouvé aucun ; sans écran, lancez-le ainsi : %1</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::Fandlerules</name>
+    <message>
+        <source>THE RULES</source>
+        <translation>RÈGLES</translation>
+    </message>
+    <message>
+        <source>Players take turns to select a card. The card shows a mathematical problem whose answer is a number between 1 and 100. The problem may have more than one answer.</source>
+        <translation>Chacun à son tour, les joueurs piochent une carte. La carte pose un problème de mathématiques dont la réponse est un nombre entre 1 et 100. Le problème peut avoir plusieurs réponses.</translation>
+    </message>
+    <message>
+        <source>The player clicks a number on the board. If the number is a correct answer to the problem, a counter will be placed on the number, replacing any counter already placed on that number. If the answer is wrong the turn passes to the next player.</source>
+        <translation>Le joueur clique sur un nombre du plateau. Si ce nombre est une bonne réponse au problème, un pion est posé dessus, à la place du pion qui s'y trouvait peut-être. Si la réponse est fausse, c'est au joueur suivant de jouer.</translation>
+    </message>
+    <message>
+        <source>The first player to have three counters in a row: horizontally, vertically or diagonally, wins the game.</source>
+        <translation>Le premier joueur qui aligne trois pions, horizontalement, verticalement ou en diagonale, gagne la partie.</translation>
+    </message>
+    <message>
+        <source>QUESTION BANDS</source>
+        <translation>LES NIVEAUX</translation>
+    </message>
+    <message>
+        <source>Level 1 - Yellow band</source>
+        <translation>Niveau 1 - bande jaune</translation>
+    </message>
+    <message>
+        <source>2, 5 and 10 times tables and simple divisions.</source>
+        <translation>Tables de 2, 5 et 10 et divisions simples.</translation>
+    </message>
+    <message>
+        <source>Level 2 - Purple band</source>
+        <translation>Niveau 2 - bande violette</translation>
+    </message>
+    <message>
+        <source>3, 4, 6, 7, 8 and 9 times tables.</source>
+        <translation>Tables de 3, 4, 6, 7, 8 et 9.</translation>
+    </message>
+    <message>
+        <source>Level 3 - Blue band</source>
+        <translation>Niveau 3 - bande bleue</translation>
+    </message>
+    <message>
+        <source>* prime numbers</source>
+        <translation>* nombres premiers</translation>
+    </message>
+    <message>
+        <source>* factors</source>
+        <translation>* diviseurs</translation>
+    </message>
+    <message>
+        <source>* multiples</source>
+        <translation>* multiples</translation>
+    </message>
+    <message>
+        <source>* square numbers and square roots</source>
+        <translation>* carrés parfaits et racines carrées</translation>
+    </message>
+    <message>
+        <source>* odd and even numbers</source>
+        <translation>* nombres pairs et impairs</translation>
+    </message>
+    <message>
+        <source>* greater than and less than</source>
+        <translation>* plus grand que et plus petit que</translation>
+    </message>
+    <message>
+        <source>* numbers to the nearest ten</source>
+        <translation>* arrondis à la dizaine</translation>
+    </message>
+    <message>
+        <source>Players can decide which band to use according to their age and ability.</source>
+        <translation>Chacun choisit le niveau qui convient à son âge et à ce qu'il sait faire.</translation>
+    </message>
+    <message>
+        <source>The Rules of Zorbitan</source>
+        <translation>Les règles de Zorbitan</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>The Zorbitan board</source>
+        <translation>Le plateau de Zorbitan</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::GameSound</name>
+    <message>
+        <source>its module could not be loaded</source>
+        <translation>son module n'a pas pu être chargé</translation>
+    </message>
+    <message>
+        <source>Zorbitan: sound is unavailable (%1); the game plays silently.</source>
+        <translation>Zorbitan : le son n'est pas disponible (%1) ; le jeu se joue en silence.</translation>
+    </message>
+    <message>
+        <source>no sound device was found</source>
+        <translation>aucun périphérique audio n'a été trouvé</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::Playlevel</name>
+    <message>
+        <source>BLUE</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Blue, Level %1</source>
+        <translation>Bleu, niveau %1</translation>
+    </message>
+    <message>
+        <source>Blue, Level %1, chosen</source>
+        <translation>Bleu, niveau %1, choisi</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Red, Level %1</source>
+        <translation>Rouge, niveau %1</translation>
+    </message>
+    <message>
+        <source>Red, Level %1, chosen</source>
+        <translation>Rouge, niveau %1, choisi</translation>
+    </message>
+    <message>
+        <source>GREEN</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Green, Level %1</source>
+        <translation>Vert, niveau %1</translation>
+    </message>
+    <message>
+        <source>Green, Level %1, chosen</source>
+        <translation>Vert, niveau %1, choisi</translation>
+    </message>
+    <message>
+        <source>YELLOW</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Yellow, Level %1</source>
+        <translation>Jaune, niveau %1</translation>
+    </message>
+    <message>
+        <source>Yellow, Level %1, chosen</source>
+        <translation>Jaune, niveau %1, choisi</translation>
+    </message>
+    <message>
+        <source>Select level for each player</source>
+        <translation>Le niveau de chaque joueur</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortir</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::Startplay2</name>
+    <message>
+        <source>The Rules</source>
+        <translation>Les règles</translation>
+    </message>
+    <message>
+        <source>Zorbitan logo</source>
+        <translation>Logo de Zorbitan</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Hide Desktop</source>
+        <translation>Sans bureau</translation>
+    </message>
+    <message>
+        <source>Select Number of Players</source>
+        <translation>Combien de joueurs ?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortir</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::Titlefrm</name>
+    <message>
+        <source>Zorbitan: start a new game</source>
+        <translation>Zorbitan : commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Restart Previous Game</source>
+        <translation>Reprendre la partie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::fan1</name>
+    <message>
+        <source>Hide Desktop</source>
+        <translation>Sans bureau</translation>
+    </message>
+    <message>
+        <source>%1, Blue counter</source>
+        <translation>%1, pion bleu</translation>
+    </message>
+    <message>
+        <source>%1, Red counter</source>
+        <translation>%1, pion rouge</translation>
+    </message>
+    <message>
+        <source>%1, Green counter</source>
+        <translation>%1, pion vert</translation>
+    </message>
+    <message>
+        <source>%1, Yellow counter</source>
+        <translation>%1, pion jaune</translation>
+    </message>
+</context>
+</TS>
