@@ -82,7 +82,8 @@ int main(int argc, char* argv[])
     const QStringList names{"click", "click1", "stapler", "subping", "boink", "klaxon"};
     std::vector<Samples> files;
     for (const QString& name : names) {
-        files.push_back(audiblePart(samplesOf(read(QStringLiteral("%1/%2.wav").arg(QString::fromLocal8Bit(argv[2]), name)).mid(44))));
+        files.push_back(audiblePart(
+            samplesOf(read(QStringLiteral("%1/%2.wav").arg(QString::fromLocal8Bit(argv[2]), name)).mid(44))));
     }
     const Samples recording = samplesOf(read(QString::fromLocal8Bit(argv[1])));
     QStringList heard;

@@ -63,9 +63,8 @@ TEST(GeneratedData, EverySoundIsAudibleAndBecomesReady)
         EXPECT_TRUE(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt " && bytes.at(34) == 16) << name;
         const auto* samples = reinterpret_cast<const qint16*>(bytes.constData() + 44);
         const qsizetype count = (bytes.size() - 44) / 2;
-        const auto loudest = *std::max_element(samples, samples + count, [](qint16 a, qint16 b) {
-            return std::abs(a) < std::abs(b);
-        });
+        const auto loudest =
+            *std::max_element(samples, samples + count, [](qint16 a, qint16 b) { return std::abs(a) < std::abs(b); });
         EXPECT_GT(std::abs(loudest), 0.5 * 32768) << name << " is too quiet";
         EXPECT_LT(std::abs(loudest), 0.9 * 32768) << name << " is too loud";
         EXPECT_TRUE(std::all_of(samples + count - 22050 / 4, samples + count, [](qint16 s) { return s == 0; })) << name;

@@ -94,18 +94,12 @@ TEST_F(SavedGameFile, AShortFileStopsAtItsEndKeepingWhatWasRead)
 TEST_F(SavedGameFile, AnImpossibleValueStopsTheRestartThere)
 {
     const std::pair<int, QByteArray> cases[] = {
-        {10, "5"},
-        {10, "-1"},
-        {10, "one"},
-        {10, "1.5"},
-        {10, ""},
-        {9, "40000"},
-        {201, "0"},
-        {201, "5"},
-        {202, "-2"},
-        {202, "32767"}, // a turn that cannot advance
-        {203, "on"},
-        {202, "99999999999999999999"},
+        {10, "5"},   {10, "-1"},
+        {10, "one"}, {10, "1.5"},
+        {10, ""},    {9, "40000"},
+        {201, "0"},  {201, "5"},
+        {202, "-2"}, {202, "32767"}, // a turn that cannot advance
+        {203, "on"}, {202, "99999999999999999999"},
     };
     for (const auto& [line, value] : cases) {
         QList<QByteArray> lines = example();

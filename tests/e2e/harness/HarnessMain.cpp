@@ -202,10 +202,10 @@ private:
     {
         const QPoint point = widget.mapToGlobal(at.x() < 0 ? widget.rect().center() : at);
         releases_.receiver.clear();
-        if (!run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(point.x()),
-                                             QString::number(point.y()), QStringLiteral("mousedown"),
-                                             QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.08"),
-                                             QStringLiteral("mouseup"), QStringLiteral("1")})) {
+        if (!run(QStringLiteral("xdotool"),
+                 {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                  QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("sleep"), QStringLiteral("0.08"),
+                  QStringLiteral("mouseup"), QStringLiteral("1")})) {
             fail(QStringLiteral("xdotool could not click"));
         }
         waitFor([&] { return !releases_.receiver.isEmpty(); }, QStringLiteral("the click to arrive"));
@@ -260,9 +260,8 @@ private:
             auto* widget = screen.findChild<QWidget*>(QString::fromLatin1(name));
             const auto* label = qobject_cast<QLabel*>(widget);
             const auto* box = qobject_cast<QCheckBox*>(widget);
-            say(QStringLiteral("text %1: %2").arg(QString::fromLatin1(name), label != nullptr ? label->text()
-                                                                              : box != nullptr ? box->text()
-                                                                                               : QString()));
+            const QString text = label != nullptr ? label->text() : box != nullptr ? box->text() : QString();
+            say(QStringLiteral("text %1: %2").arg(QString::fromLatin1(name), text.simplified()));
         }
     }
 
@@ -281,8 +280,9 @@ int main(int argc, char* argv[])
     const QStringList arguments = QCoreApplication::arguments();
     const QString scenario = arguments.value(1);
     bool ended = false;
-    GameSession session(scenario == QLatin1String("play") ? randomFromTheTimeOfDay() : [] { return factorsOfTwelve; },
-                        [&ended] { ended = true; });
+    GameSession session(
+        scenario == QLatin1String("play") ? randomFromTheTimeOfDay() : [] { return factorsOfTwelve; },
+        [&ended] { ended = true; });
     session.navigator().show<Titlefrm>();
     Harness harness(session, arguments.contains(QStringLiteral("--windows")));
     int result = 0;
