@@ -16,11 +16,6 @@
 
 namespace zorbitan {
 
-namespace {
-// The backdrop is offered only on a display wider than the standard window.
-bool displayHasRoomForBackdrop() { return displaySizeTwips().width() > standardWindowWidthTwips; }
-} // namespace
-
 Startplay2::Startplay2(ScreenNavigator& navigator) : GameWindow(navigator)
 {
     setWindowTitle(QStringLiteral(" "));
@@ -78,7 +73,7 @@ bool Startplay2::openingSteps()
     if (!loadPicture(*findChild<QLabel*>(QStringLiteral("Image2")), workingFolder(), "Images\\logo2.jpg")) {
         return false;
     }
-    if (displayHasRoomForBackdrop()) {
+    if (roomForBackdrop(displaySizeTwips())) {
         Check3_->show();
     }
     // Setting the tick is a change of the box like a click, and runs its click steps.

@@ -65,6 +65,8 @@ void GameSound::playwav(std::string_view name)
 
 bool GameSound::isReady(std::string_view name) const { return output_ != nullptr && output_->isReady(name); }
 
+bool GameSound::isPlaying(std::string_view name) const { return output_ != nullptr && output_->isPlaying(name); }
+
 void saySoundIsUnavailable(const QString& why)
 {
     const QString line = QCoreApplication::translate("zorbitan::GameSound",

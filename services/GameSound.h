@@ -26,6 +26,7 @@ public:
 
     void playwav(std::string_view name);
     bool isReady(std::string_view name) const;
+    bool isPlaying(std::string_view name) const;
 
     PlayWav playWavFunction();
 

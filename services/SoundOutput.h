@@ -17,6 +17,9 @@ public:
     // True once the sound is loaded and can be played.
     virtual bool isReady(std::string_view name) const = 0;
 
+    // True while the sound is being heard.
+    virtual bool isPlaying(std::string_view name) const = 0;
+
     // True while any sound is still being read from its file.
     virtual bool isLoading() const = 0;
 };

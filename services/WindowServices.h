@@ -21,6 +21,9 @@ QPoint centredTopLeft(QSize areaTwips, QSize windowTwips);
 // The primary display's size in twips.
 QSize displaySizeTwips();
 
+// The backdrop is offered only on a display wider than the standard window.
+constexpr bool roomForBackdrop(QSize displayTwips) { return displayTwips.width() > standardWindowWidthTwips; }
+
 // Gives the screen the standard client area and centres it, under a busy pointer.
 void centreform(QWidget& screen);
 

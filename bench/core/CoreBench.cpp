@@ -53,7 +53,7 @@ void BM_AnsweredTurn(benchmark::State& state)
     game->load();
     for (auto _ : state) {
         game->takeCard();
-        game->answer(answerValue(game->answerSlot(0)));
+        game->answer(answerValue(game->shared.answers[0]));
         game->waitForNextTurn();
         if (game->screen.winner() != 0) {
             state.PauseTiming();
@@ -70,7 +70,7 @@ int bestAnswer(const TestGame& game, int owner)
     int best = 0;
     int bestScore = -1;
     for (int slot = 0; slot < 6; ++slot) {
-        const int n = answerValue(game.answerSlot(slot));
+        const int n = answerValue(game.shared.answers.at(static_cast<std::size_t>(slot)));
         if (n < 1 || n > 100) {
             continue;
         }

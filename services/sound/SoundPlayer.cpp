@@ -55,6 +55,12 @@ bool SoundPlayer::isReady(std::string_view name) const
     return sound != nullptr && sound->effect->status() == QSoundEffect::Ready;
 }
 
+bool SoundPlayer::isPlaying(std::string_view name) const
+{
+    const Sound* sound = find(name);
+    return sound != nullptr && sound->effect->isPlaying();
+}
+
 bool SoundPlayer::isLoading() const
 {
     return std::any_of(sounds_.begin(), sounds_.end(),

@@ -22,6 +22,7 @@ public:
 
     void playwav(std::string_view name) override;
     bool isReady(std::string_view name) const override;
+    bool isPlaying(std::string_view name) const override;
     bool isLoading() const override;
 
 private:

@@ -2,14 +2,17 @@
 # One of the game's windows as the X server and the window manager have it: its client
 # area is the size the layout gives it, the whole window (frame and title bar included)
 # stands in the middle of the display's available area, within 2 pixels, and its title
-# is the one given. Given the backdrop too, the backdrop must lie below the window and
-# stay out of the task bar and the pager.
-# Usage: check-window.sh WINDOW WIDTHxHEIGHT TITLE [BACKDROP]   (window ids in decimal)
+# is blank, or the game's name for the game screen. Given the backdrop too, the backdrop
+# must lie below the window and stay out of the task bar and the pager.
+# Usage: check-window.sh SCREEN WINDOW [BACKDROP]   (the screen's name, window ids in decimal)
 set -eu
-window=$1
-size=$2
-title=$3
-backdrop=${4:-}
+window=$2
+backdrop=${3:-}
+case $1 in
+fan1) size=798x598 title=Zorbitan ;;
+Fandlerules) size=798x598 title=" " ;;
+*) size=372x438 title=" " ;; # the title, options and level screens
+esac
 fail() {
     echo "check-window: $*" >&2
     exit 1

@@ -1,22 +1,20 @@
 #pragma once
 
-#include "Cards.h"
 #include "ScreenNavigator.h"
+#include "TestGame.h"
+#include "fan1.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace zorbitan::testing {
 
 // Real screens, offscreen, in a working folder of their own that shares the built
-// pictures and sounds; sounds are recorded, the end of the program is counted and
-// the cards can be chosen.
+// pictures and sounds; sounds are recorded, the end of the program is counted and the
+// cards can be chosen.
 class ScreenTest : public ::testing::Test {
 protected:
     ScreenTest()
@@ -37,22 +35,11 @@ protected:
     {
         auto* widget = screen == nullptr ? nullptr : screen->findChild<Widget*>(QString::fromLatin1(name));
         if (widget == nullptr) {
-            ADD_FAILURE() << "no control " << name;
-            throw std::runtime_error(name);
+            throw std::runtime_error(std::string("no control ") + name);
         }
         return *widget;
     }
-
-    template <typename Screen> Screen& open()
-    {
-        Screen* screen = navigator.find<Screen>();
-        if (screen == nullptr) {
-            ADD_FAILURE() << "the screen is not open";
-            throw std::runtime_error("screen not open");
-        }
-        return *screen;
-    }
-
+    template <typename Screen> Screen& open() { return *navigator.find<Screen>(); }
     template <typename Screen> bool isOpen() const { return navigator.find<Screen>() != nullptr; }
 
     // A left click in the middle of a control, or for a tick box on its box.
@@ -60,12 +47,9 @@ protected:
     {
         QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, at.isNull() ? widget.rect().center() : at);
     }
+    static constexpr QPoint onTheBox{8, 12};
 
     int played(std::string_view sound) const { return static_cast<int>(std::ranges::count(sounds, sound)); }
-
-    QString savedGame() const { return folder.filePath(QStringLiteral("lastgame.inf")); }
-
-    void dealLevel3CardNext(int card) { script.push_back((card - 0.5) / 60.0); }
 
     // A game of as many players as levels given, Blue's first.
     void playersAtLevels(std::initializer_list<Integer> levels)
@@ -78,19 +62,11 @@ protected:
     QTemporaryDir folder;
     Module1 shared;
     std::vector<std::string> sounds;
-    std::deque<double> script;
-    RandomFraction fallback = seededRandom(3);
+    ScriptedRandom random{{}, seededRandom(3)};
     int programEnds = 0;
     ScreenNavigator navigator{{shared, [this](std::string_view name) { sounds.emplace_back(name); },
-                               [this] {
-                                   if (script.empty()) {
-                                       return fallback();
-                                   }
-                                   const double fraction = script.front();
-                                   script.pop_front();
-                                   return fraction;
-                               },
-                               QDir(folder.path()), QDir(folder.path()), [this] { ++programEnds; }}};
+                               [this] { return random(); }, QDir(folder.path()), QDir(folder.path()),
+                               [this] { ++programEnds; }}};
 };
 
 } // namespace zorbitan::testing

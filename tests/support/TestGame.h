@@ -7,105 +7,81 @@
 #include <algorithm>
 #include <deque>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace zorbitan::testing {
 
-// A game screen with everything a test needs around it: the shared state, a clock,
-// a random source that can be told what to draw next, and a record of the sounds.
+// A random source that can be told what to draw next: the fractions queued in `next`,
+// then the seeded source's.
+struct ScriptedRandom {
+    double operator()()
+    {
+        const double fraction = next.empty() ? seeded() : next.front();
+        next.empty() ? void() : next.pop_front();
+        return fraction;
+    }
+    std::deque<double> next;
+    RandomFraction seeded;
+};
+
+// A game screen with everything a test needs around it: the shared state, a clock, a
+// random source that can be told what to draw next, and a record of the sounds.
 class TestGame {
 public:
-    struct Sound {
-        long at;
-        std::string name;
-    };
-
-    explicit TestGame(std::vector<Integer> levels, std::uint64_t seed = 1) : fallback_(seededRandom(seed))
+    // A game of as many players as levels given, Blue's first, with sound on.
+    explicit TestGame(std::vector<Integer> levels, std::uint64_t seed = 1) : random_{{}, seededRandom(seed)}
     {
         shared.soundon = 1;
         shared.numberofplayers = static_cast<Integer>(levels.size());
-        for (std::size_t p = 0; p < levels.size(); ++p) {
-            shared.playerlevel.at(p + 1) = levels[p];
+        std::copy(levels.begin(), levels.end(), shared.playerlevel.begin() + 1);
+    }
+
+    // The next draws land on these positions, each out of its number; then the seed rules.
+    void drawNext(const std::vector<std::pair<int, int>>& draws)
+    {
+        for (const auto& [position, outOf] : draws) {
+            random_.next.push_back(fractionFor(position, outOf));
         }
     }
-
-    TestGame(const TestGame&) = delete;
-    TestGame& operator=(const TestGame&) = delete;
-
-    // The fractions the next draws will return, before the seeded source takes over.
-    void drawNext(std::initializer_list<double> fractions) { script_.insert(script_.end(), fractions); }
-
-    // The Level 3 card with this number will be the next one dealt.
-    void dealLevel3CardNext(int card) { drawNext({fractionFor(card - 1, 60)}); }
-
-    // The next Level 2 card will be first x second.
-    void dealLevel2CardNext(int first, int second)
-    {
-        drawNext({fractionFor(first - 1, 10), fractionFor(second - 1, 10)});
-    }
-
-    // The fraction that makes a draw of outOf land on the 0-based position.
+    void dealLevel3CardNext(int card) { drawNext({{card - 1, 60}}); }
     static double fractionFor(int position, int outOf) { return (position + 0.5) / outOf; }
 
     void load() { screen.Form_Load(); }
-
-    // "Take a card" and wait for the deal.
-    void takeCard()
+    void takeCard() // and wait for the deal
     {
         screen.Label5_Click();
         clock.advance(500);
     }
-
-    // Click a number and let the blink and the win check run.
-    void answer(int number)
+    void answer(int number) // and let the blink and the win check run
     {
         screen.Label1_Click(number);
         clock.advance(2000);
     }
-
-    // After an answer without a win: the pause and the card's back.
     void waitForNextTurn() { clock.advance(510); }
-
-    // A whole turn answered with a number that is not on the card.
     void playWrongTurn()
     {
         takeCard();
-        answer(answerValue(answerSlot(0)) == 100 ? 99 : 100);
+        answer(answerValue(shared.answers[0]) == 100 ? 99 : 100);
         waitForNextTurn();
     }
 
     int played(std::string_view name) const
     {
-        return static_cast<int>(
-            std::count_if(sounds.begin(), sounds.end(), [&](const Sound& s) { return s.name == name; }));
+        return static_cast<int>(std::ranges::count(sounds, name, &std::pair<long, std::string>::second));
     }
-
-    const std::string& answerSlot(int slot) const { return shared.answers.at(static_cast<std::size_t>(slot)); }
     const GameScreenControls& controls() const { return screen.controls(); }
 
     Module1 shared;
-    std::vector<Sound> sounds;
+    std::vector<std::pair<long, std::string>> sounds; // when, and which
     GameScreen screen{shared,
                       [this](std::string_view name) {
                           sounds.push_back({clock.now(), std::string(name)});
                       },
-                      [this] { return nextFraction(); }};
+                      [this] { return random_(); }};
     VirtualClock clock{screen};
 
 private:
-    double nextFraction()
-    {
-        if (script_.empty()) {
-            return fallback_();
-        }
-        const double fraction = script_.front();
-        script_.pop_front();
-        return fraction;
-    }
-
-    RandomFraction fallback_;
-    std::deque<double> script_;
+    ScriptedRandom random_;
 };
 
 } // namespace zorbitan::testing

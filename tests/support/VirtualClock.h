@@ -17,39 +17,30 @@ public:
     void advance(long milliseconds)
     {
         const long end = now_ + milliseconds;
-        follow();
-        for (;;) {
-            int next = 0;
-            for (int t = 1; t <= 5; ++t) {
-                if (armed_.at(t) && (next == 0 || due_.at(t) < due_.at(next))) {
-                    next = t;
-                }
-            }
-            if (next == 0 || due_.at(next) > end) {
-                break;
-            }
+        for (int next = follow(); next != 0 && due_.at(next) <= end; next = follow()) {
             now_ = due_.at(next);
             due_.at(next) += screen_.controls().timers.at(next).interval;
             screen_.tick(static_cast<GameTimer>(next));
-            follow();
         }
         now_ = end;
     }
 
 private:
-    // Notes timers started or stopped since the last look; a start begins a new interval.
-    void follow()
+    // Notes timers started or stopped since the last look (a start begins a new
+    // interval); the running timer due first, or 0.
+    int follow()
     {
+        int next = 0;
         for (int t = 1; t <= 5; ++t) {
             const Timer& timer = screen_.controls().timers.at(t);
-            if (!timer.enabled) {
-                armed_.at(t) = false;
-            } else if (!armed_.at(t) || timer.starts != starts_.at(t)) {
-                armed_.at(t) = true;
+            if (timer.enabled && (!armed_.at(t) || timer.starts != starts_.at(t))) {
                 due_.at(t) = now_ + timer.interval;
             }
+            armed_.at(t) = timer.enabled;
             starts_.at(t) = timer.starts;
+            next = timer.enabled && (next == 0 || due_.at(t) < due_.at(next)) ? t : next;
         }
+        return next;
     }
 
     GameScreen& screen_;

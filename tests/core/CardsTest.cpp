@@ -1,0 +1,80 @@
+#include "Cards.h"
+#include "TestGame.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
+
+using namespace zorbitan;
+using zorbitan::testing::TestGame;
+using Answers = std::vector<std::string>;
+
+namespace {
+// A card dealt with draws landing on the positions given, each out of its number.
+Card deal(Card (*dealer)(CardState&, const RandomFraction&), std::vector<std::pair<int, int>> draws,
+          CardState state = {})
+{
+    zorbitan::testing::ScriptedRandom random; // drawing more than given throws
+    for (const auto& [position, outOf] : draws) {
+        random.next.push_back(TestGame::fractionFor(position, outOf));
+    }
+    Card card = dealer(state, std::ref(random));
+    EXPECT_TRUE(random.next.empty()) << "drawn fewer times than given";
+    return card;
+}
+} // namespace
+
+// Level 1 draws the table order, the kind (2: a division), then the table (2, 5 or 10)
+// and the other factor in the table order; Level 2 draws two factors, and multiplies.
+TEST(Cards, Level1TablesAndDivisionsAndLevel2Products)
+{
+    EXPECT_EQ(deal(dealLevel1, {{0, 2}, {0, 3}, {2, 3}, {9, 10}}).text, "10 x 10");
+    EXPECT_EQ(deal(dealLevel1, {{0, 2}, {0, 3}, {2, 3}, {9, 10}}).answers, Answers{" 100"});
+    EXPECT_EQ(deal(dealLevel1, {{1, 2}, {1, 3}, {8, 10}, {0, 3}}).text, "9 x 2");
+    EXPECT_EQ(deal(dealLevel1, {{0, 2}, {2, 3}, {2, 3}, {9, 10}}).text, "100 \u00F7 10");
+    EXPECT_EQ(deal(dealLevel1, {{0, 2}, {2, 3}, {2, 3}, {9, 10}}).answers, Answers{" 10"});
+    const Card division = deal(dealLevel1, {{1, 2}, {2, 3}, {6, 10}, {1, 3}}); // 7 x 5 divides by the table too
+    EXPECT_EQ(division.text, "35 \u00F7 5");
+    EXPECT_EQ(division.answers, Answers{" 7"});
+    EXPECT_EQ(deal(dealLevel2, {{0, 10}, {0, 10}}).text, "1 x 1");
+    CardState afterADivision;
+    afterADivision.cardkind = 2;
+    const Card product = deal(dealLevel2, {{7, 10}, {6, 10}}, afterADivision);
+    EXPECT_EQ(product.text, "8 x 7");
+    EXPECT_EQ(product.answers, Answers{" 56"});
+}
+
+// The 60 Level 3 cards word for word, with their answers, in the bank's order, as the
+// table in level3-cards.txt gives them.
+TEST(Cards, Level3DealsEachCardOfTheBank)
+{
+    std::ifstream table(LEVEL3_CARDS);
+    std::string line;
+    int number = 0;
+    while (std::getline(table, line)) {
+        if (line.starts_with('#')) {
+            continue;
+        }
+        CardState state;
+        const Card card = deal(dealLevel3, {{number++, 60}}, state);
+        const auto bar = line.find(" | ");
+        EXPECT_EQ(card.text, line.substr(0, bar)) << "card " << number;
+        std::istringstream answers(line.substr(bar + 3));
+        EXPECT_EQ(card.answers, (Answers{std::istream_iterator<std::string>(answers), {}})) << "card " << number;
+        EXPECT_TRUE(std::ranges::all_of(card.answers,
+                                        [](const std::string& a) { return board::isBoardNumber(answerValue(a)); }));
+    }
+    EXPECT_EQ(number, 60);
+}
+
+TEST(Cards, AnswersCompareAsNumbersAndDrawsStayInRange)
+{
+    EXPECT_EQ(answerValue(" 56"), 56);
+    EXPECT_EQ(answerValue("x"), 0);
+    EXPECT_EQ(answerValue("  7 apples"), 7);
+    EXPECT_EQ(answerValue("99999999999999999999"), 1000000);
+    EXPECT_EQ(numberFromOneTo(10, 0.999999), 10);
+    EXPECT_EQ(numberFromOneTo(10, 1.0), 10); // a faulty source stays inside the table
+    EXPECT_EQ(numberFromOneTo(10, -0.5), 1);
+}

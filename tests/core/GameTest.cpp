@@ -1,0 +1,317 @@
+// The game screen as a model, played in virtual time: the load, the turns in the
+// players' colours and levels, the answers, the timed steps, the lines and the win.
+
+#include "Lines.h"
+#include "TestGame.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+
+using namespace zorbitan;
+using zorbitan::testing::TestGame;
+namespace c = zorbitan::colours;
+
+namespace {
+// The card in a level's style: fill, words, the words' top, the answer list, the level's
+// colour and name, and the level the next card is dealt for.
+using CardLook = std::tuple<Rgb, Rgb, int, Rgb, Rgb, std::string, int>;
+CardLook cardLook(const TestGame& game)
+{
+    const auto& s = game.controls();
+    EXPECT_EQ(s.Label6.foreColor, s.Label7.foreColor); // the answer list and its heading
+    return {s.Shape4.fillColor,  s.Label4.foreColor, s.Label4.rect.top,       s.Label6.foreColor,
+            s.Label11.foreColor, s.Label11.caption,  game.shared.currentlevel};
+}
+CardLook styleOf(int level, int faceTop)
+{
+    const Rgb purple{128, 0, 128};
+    const CardLook looks[] = {{c::yellow, c::black, faceTop, c::blue, c::yellow, "Level 1", 1},
+                              {purple, c::yellow, faceTop, c::white, purple, "Level 2", 2},
+                              {c::blue, c::yellow, faceTop, c::white, c::blue, "Level 3", 3}};
+    return looks[level - 1];
+}
+
+// The winner (0-based, at Level 3) completes 1-2-3 with "a factor of 12"; everyone else
+// answers wrongly.
+void winWithFactorsOfTwelve(TestGame& game, int winner)
+{
+    game.load();
+    for (int placed = 0; placed < 3;) {
+        if ((game.screen.turnnumber() + 1) % game.shared.numberofplayers != winner) {
+            game.playWrongTurn();
+            continue;
+        }
+        game.dealLevel3CardNext(37);
+        game.takeCard();
+        game.answer(++placed);
+        game.clock.advance(game.screen.winner() == 0 ? 510 : 0);
+    }
+}
+std::optional<BoardLine> lineOf(std::initializer_list<int> numbers, std::initializer_list<int> others = {})
+{
+    std::array<Integer, 101> owners{};
+    for (const int n : numbers) {
+        owners.at(n) = 1;
+    }
+    for (const int n : others) {
+        owners.at(n) = 2;
+    }
+    return lastLineHeldBy(owners, 1);
+}
+} // namespace
+
+// Blue opens every new game, in the style of Blue's level; a level outside 1..3 gives
+// the card no style, and no card.
+TEST(GameScreen, ANewGameOpensForBlueInTheStyleOfBluesLevel)
+{
+    for (const int level : {3, 0}) {
+        TestGame game({static_cast<Integer>(level), 1});
+        game.shared.currentlevel = 2;
+        game.shared.answers[6] = "unused";
+        game.load();
+        const auto& s = game.controls();
+        EXPECT_TRUE(game.screen.turnnumber() == -1 && s.Label2.caption == "Blue to Play" && s.Label5.enabled);
+        EXPECT_TRUE(s.Label2.foreColor == c::blue && s.Label9.foreColor == c::blue);
+        EXPECT_TRUE(s.Label11.visible && !s.Label6.visible && !s.Label7.visible && !s.Label10.visible);
+        EXPECT_EQ(game.shared.answers, (std::array<std::string, 7>{"x", "x", "x", "x", "x", "x", "unused"}));
+        const CardLook asLaidOut{c::blue, c::yellow, 2160, c::white, c::yellow, "Level 1", 2};
+        EXPECT_EQ(cardLook(game), level == 3 ? styleOf(3, 2160) : asLaidOut);
+    }
+    TestGame game({0});
+    game.load();
+    game.shared.currentlevel = 0;
+    game.takeCard();
+    EXPECT_EQ(game.shared.answers[0], "x");
+}
+
+TEST(GameScreen, FourPlayersTakeTurnsInTheirColoursAndTheStyleOfTheirLevels)
+{
+    const std::tuple<const char*, Rgb, Rgb, CardLook> turns[] = {
+        {"Red to Play", c::black, c::red, styleOf(2, 3120)},
+        {"Green to Play", c::green, c::green, styleOf(3, 2160)},
+        {"Yellow to Play", c::yellow, c::yellow, styleOf(2, 3120)},
+        {"Blue to Play", c::blue, c::blue, styleOf(1, 3120)}};
+    TestGame game({1, 2, 3, 2});
+    game.load();
+    EXPECT_EQ(game.controls().Label5.foreColor, c::buttonBlue); // before anyone has played
+    for (const auto& [caption, turnLine, buttons, look] : turns) {
+        game.playWrongTurn();
+        const auto& s = game.controls();
+        EXPECT_EQ(s.Label2.caption, caption);
+        EXPECT_TRUE(s.Label2.foreColor == turnLine && s.Label9.foreColor == turnLine) << caption;
+        EXPECT_TRUE(s.Label5.foreColor == buttons && s.Label3[0].foreColor == buttons &&
+                    s.Label3[1].foreColor == buttons)
+            << caption;
+        EXPECT_EQ(cardLook(game), look) << caption;
+    }
+}
+
+TEST(GameScreen, ARightAnswerPutsTheCounterOnTheSquaresColourAWrongOneShowsTheAnswers)
+{
+    TestGame game({2, 3});
+    game.load();
+    game.drawNext({{6, 10}, {7, 10}}); // 7 x 8
+    game.takeCard();
+    game.answer(56);
+    EXPECT_TRUE(game.shared.boardowner[56] == 1 && game.played(sounds::subping) == 1);
+    EXPECT_EQ(game.controls().Image1[56].picture, "counters\\orbl.bmp");
+    game.waitForNextTurn();
+    game.shared.boardowner[5] = 1; // Red's "a prime number less than 10": 5, taken from Blue
+    game.dealLevel3CardNext(1);
+    game.takeCard();
+    game.screen.Image1_Click(5);
+    EXPECT_TRUE(game.shared.placednumber == 5 && game.shared.boardowner[5] == 2);
+    EXPECT_EQ(game.shared.boardowner[2] + game.shared.boardowner[3] + game.shared.boardowner[7], 0);
+    EXPECT_EQ(game.controls().Image1[5].picture, "counters\\yere.bmp");
+    game.clock.advance(2510);
+
+    const auto& s = game.controls();
+    using Draws = std::vector<std::pair<int, int>>;
+    for (const auto& [draws, answers] :
+         {std::pair{Draws{{6, 10}, {7, 10}}, " 56"}, std::pair{Draws{{0, 60}}, "2, 3, 5, 7"}}) {
+        game.drawNext(draws); // Blue's 7 x 8, then Red's "a prime number less than 10"
+        game.takeCard();
+        game.screen.Label1_Click(55);
+        EXPECT_TRUE(s.Label6.caption == answers && s.Label7.caption == "ANSWER") << answers;
+        EXPECT_TRUE(s.Label6.visible && s.Label7.visible && s.Label10.visible);
+        EXPECT_EQ(game.shared.placednumber + game.shared.boardowner[55], 0);
+        game.clock.advance(2510);
+        EXPECT_FALSE(s.Label6.visible || s.Label7.visible || s.Label10.visible);
+    }
+    EXPECT_EQ(game.played(sounds::boink), 2);
+}
+
+// The card comes 500 ms after "Take a card", the counter blinks four times, the next card
+// may be taken 510 ms after the check; a click before the card, during the deal or the
+// blink, after the answer or off the board changes nothing.
+TEST(GameScreen, TheTimedStepsOfATurnAndTheClicksThatChangeNothing)
+{
+    TestGame game({2, 3});
+    game.load();
+    game.screen.Label1_Click(12);
+    game.drawNext({{2, 10}, {3, 10}}); // 3 x 4
+    game.screen.Label5_Click();
+    const auto& s = game.controls();
+    EXPECT_FALSE(s.Label5.enabled);
+    game.clock.advance(499);
+    game.screen.Label1_Click(12);
+    EXPECT_TRUE(game.screen.turnnumber() == -1 && !s.Label6.visible && !s.timers[2].enabled);
+    game.clock.advance(1);
+    EXPECT_EQ(s.Label4.caption, "3 x 4");
+    game.screen.Label5_Click(); // one card a turn
+    game.screen.Label1_Click(12);
+    game.screen.Label1_Click(13); // during the blink
+    EXPECT_EQ(game.shared.placednumber, 12);
+    for (int tick = 1; tick <= 8; ++tick) {
+        EXPECT_EQ(s.Image1[12].visible, tick % 2 == 1) << "tick " << tick;
+        game.clock.advance(250);
+    }
+    game.screen.Label1_Click(12); // the pause has begun
+    game.screen.Label1_Click(0);
+    game.screen.Image1_Click(101);
+    EXPECT_TRUE(s.Image1[12].visible && !s.timers[2].enabled);
+    game.clock.advance(509);
+    EXPECT_TRUE(s.Label2.caption == "Red to Play" && !s.Label5.enabled);
+    game.clock.advance(1);
+    EXPECT_TRUE(s.Label5.enabled && s.Label4.visible && s.Label4.caption == "ZORBITAN");
+    EXPECT_EQ(s.Label4.rect.top, 2160); // Red plays at Level 3
+    EXPECT_EQ(game.screen.turnnumber(), 0);
+    EXPECT_EQ(game.played(sounds::stapler) + game.played(sounds::subping), 2);
+}
+
+// Each winner is named in their colour; the line and the message flash for five seconds
+// with five klaxons (none with sound off), and then nothing moves.
+TEST(GameScreen, AWinIsAnnouncedWithFiveKlaxonsAndEndsTheGame)
+{
+    const std::pair<const char*, Rgb> winners[] = {{"BLUE HAS WON!", c::blue},
+                                                   {"RED HAS WON!", c::black},
+                                                   {"GREEN HAS WON!", c::green},
+                                                   {"YELLOW HAS WON!", c::yellow}};
+    for (int winner = 0; winner < 4; ++winner) {
+        TestGame game({3, 3, 3, 3});
+        winWithFactorsOfTwelve(game, winner);
+        EXPECT_TRUE(game.controls().Label2.caption == winners[winner].first &&
+                    game.controls().Label2.foreColor == winners[winner].second);
+        EXPECT_EQ(game.screen.winningline(), (BoardLine{1, 2, 3}));
+    }
+    for (const Integer soundon : {1, 0}) {
+        TestGame game({3, 1});
+        game.shared.soundon = soundon;
+        winWithFactorsOfTwelve(game, 0);
+        const long check = game.clock.now();
+        const auto& s = game.controls();
+        game.clock.advance(250);
+        EXPECT_FALSE(s.Label2.visible || s.Image1[1].visible);
+        game.clock.advance(60000);
+        std::vector<long> klaxons;
+        for (const auto& [at, name] : game.sounds) {
+            klaxons.insert(klaxons.end(), name == sounds::klaxon ? 1 : 0, at - check);
+        }
+        const std::vector<long> atTheWinThenEveryFifthTick{0, 1250, 2500, 3750, 5000};
+        EXPECT_EQ(klaxons, soundon == 1 ? atTheWinThenEveryFifthTick : std::vector<long>());
+        EXPECT_TRUE(s.Label2.visible && s.Image1[1].visible && s.Image1[2].visible && s.Image1[3].visible);
+        game.screen.Label5_Click();
+        game.screen.Label1_Click(4);
+        EXPECT_TRUE(std::ranges::none_of(s.timers, &Timer::enabled));
+    }
+}
+
+// A restored game puts its counters back and names the player after the saved turn; the
+// 16-bit turn counter stops at its top instead of wrapping, and the game is kept no more.
+TEST(GameScreen, ARestoredGameGoesOnFromItsTurnUntilTheCounterStops)
+{
+    TestGame game({1, 2, 1});
+    game.shared.restartgame = 1;
+    game.shared.savedturn = 32763;
+    game.shared.boardowner[55] = 2;
+    game.shared.boardowner[12] = 1;
+    game.load();
+    const auto& s = game.controls();
+    EXPECT_TRUE(s.Image1[55].picture == "counters\\blre.bmp" && s.Image1[12].picture == "counters\\yebl.bmp");
+    EXPECT_TRUE(s.Image1[55].visible && s.Image1[12].visible && !s.Image1[13].visible);
+    EXPECT_EQ(s.Label2.caption, "Red to Play"); // 32764 Mod 3 is Red
+    EXPECT_EQ(cardLook(game), styleOf(2, 3120));
+    game.takeCard(); // at once: the card's back had not come up yet
+    EXPECT_EQ(game.screen.turnnumber(), 32764);
+    game.answer(answerValue(game.shared.answers[0]) == 100 ? 99 : 100);
+    game.waitForNextTurn();
+    for (int turn = 32765; turn <= 32767; ++turn) {
+        EXPECT_TRUE(game.screen.worthKeeping());
+        game.playWrongTurn();
+    }
+    EXPECT_TRUE(game.screen.turnnumber() == 32767 && !game.screen.worthKeeping());
+    EXPECT_TRUE(s.Label2.caption == "Green to Play" && !s.Label5.enabled);
+    game.takeCard();
+    EXPECT_EQ(game.screen.turnnumber(), 32767);
+}
+
+// Thousands of games (ZORBITAN_SOAK_GAMES, or 2000) by a random hand: clicks right and
+// wrong, on numbers and counters, at any moment, time passing in random steps. A counter
+// changes only on an accepted right answer, to the answering player's; "Take a card" may
+// be taken exactly between turns.
+TEST(GameScreen, RandomPlayKeepsTheRules)
+{
+    const char* wanted = std::getenv("ZORBITAN_SOAK_GAMES");
+    const int games = wanted != nullptr ? std::max(1, std::atoi(wanted)) : 2000;
+    std::mt19937_64 hand(20261206);
+    const auto pick = [&hand](int first, int last) { return std::uniform_int_distribution<int>(first, last)(hand); };
+    int wins = 0;
+    for (int g = 0; g < games && !::testing::Test::HasFailure(); ++g) {
+        TestGame game(std::vector<Integer>(pick(1, 4), static_cast<Integer>(pick(1, 3))),
+                      static_cast<std::uint64_t>(g));
+        const auto& s = game.controls();
+        const auto inPlay = [&] { return game.shared.answers[0] != "x"; };
+        game.load();
+        bool answered = false;
+        for (int event = 0; event < 1500 && !(game.screen.winner() != 0 && !s.timers[3].enabled); ++event) {
+            const auto before = game.shared.boardowner;
+            const bool accepts = inPlay() && !s.timers[2].enabled && game.screen.winner() == 0 && !answered;
+            const int player = game.screen.turnnumber() % game.shared.numberofplayers;
+            int number = 0;
+            switch (pick(0, 5)) {
+            case 0: game.screen.Label5_Click(); break;
+            case 1: game.clock.advance(pick(1, 700)); break;
+            case 2: game.clock.advance(pick(2000, 2600)); break;
+            default:
+                number = inPlay() && pick(0, 1) == 0 ? answerValue(game.shared.answers[0]) : pick(1, 100);
+                pick(0, 1) == 0 ? game.screen.Label1_Click(number) : game.screen.Image1_Click(number);
+                answered = answered || accepts;
+            }
+            const bool right =
+                std::ranges::any_of(game.shared.answers, [&](const auto& a) { return answerValue(a) == number; });
+            answered = answered && inPlay();
+            for (int n = 1; n <= 100; ++n) {
+                const Integer expected = accepts && right && n == number ? static_cast<Integer>(player + 1) : before[n];
+                ASSERT_EQ(game.shared.boardowner[n], expected) << "game " << g << ", number " << n;
+            }
+            const bool between =
+                game.screen.winner() == 0 && !inPlay() && std::ranges::none_of(s.timers, &Timer::enabled);
+            ASSERT_EQ(s.Label5.enabled, between) << "game " << g;
+        }
+        wins += game.screen.winner() != 0 ? 1 : 0;
+    }
+    EXPECT_GT(wins, games / 5) << "too few games reached a win to test what follows one";
+}
+
+// 288 lines of three, across, down and on both diagonals, none wrapping from one row to
+// the next; when several are held, the last one scanned is kept.
+TEST(Lines, RowsColumnsAndDiagonalsNeverWrapAndTheLastFoundIsKept)
+{
+    EXPECT_EQ(std::set<BoardLine>(allLines().begin(), allLines().end()).size(), 288U);
+    for (const BoardLine& line : allLines()) {
+        const int step = board::columnOf(line[1]) - board::columnOf(line[0]);
+        ASSERT_LE(std::abs(step), 1);
+        ASSERT_EQ(board::columnOf(line[2]) - board::columnOf(line[1]), step);
+    }
+    for (const BoardLine line :
+         {BoardLine{8, 9, 10}, {1, 11, 21}, {71, 81, 91}, {1, 12, 23}, {3, 12, 21}, {10, 19, 28}}) {
+        EXPECT_EQ(lineOf({line[0], line[1], line[2]}), line);
+    }
+    EXPECT_FALSE(lineOf({9, 10, 11}));
+    EXPECT_FALSE(lineOf({2, 11, 20}));
+    EXPECT_FALSE(lineOf({1, 3}, {2}));
+    EXPECT_EQ(lineOf({1, 2, 3, 4}), (BoardLine{2, 3, 4}));
+    EXPECT_EQ(lineOf({1, 2, 3, 13, 23}), (BoardLine{3, 13, 23})); // the column scan comes later
+}
