@@ -51,13 +51,7 @@ protected:
 
     int played(std::string_view sound) const { return static_cast<int>(std::ranges::count(sounds, sound)); }
 
-    // A game of as many players as levels given, Blue's first.
-    void playersAtLevels(std::initializer_list<Integer> levels)
-    {
-        shared.numberofplayers = static_cast<Integer>(levels.size());
-        shared.playerlevel = {};
-        std::copy(levels.begin(), levels.end(), shared.playerlevel.begin() + 1);
-    }
+    void playersAtLevels(const std::vector<Integer>& levels) { seatPlayers(shared, levels); }
 
     QTemporaryDir folder;
     Module1 shared;

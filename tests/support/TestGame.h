@@ -16,24 +16,34 @@ namespace zorbitan::testing {
 struct ScriptedRandom {
     double operator()()
     {
-        const double fraction = next.empty() ? seeded() : next.front();
-        next.empty() ? void() : next.pop_front();
+        if (next.empty()) {
+            return seeded();
+        }
+        const double fraction = next.front();
+        next.pop_front();
         return fraction;
     }
     std::deque<double> next;
     RandomFraction seeded;
 };
 
+// A game of as many players as levels given, Blue's first.
+inline void seatPlayers(Module1& shared, const std::vector<Integer>& levels)
+{
+    shared.numberofplayers = static_cast<Integer>(levels.size());
+    shared.playerlevel = {};
+    std::copy(levels.begin(), levels.end(), shared.playerlevel.begin() + 1);
+}
+
 // A game screen with everything a test needs around it: the shared state, a clock, a
 // random source that can be told what to draw next, and a record of the sounds.
 class TestGame {
 public:
     // A game of as many players as levels given, Blue's first, with sound on.
-    explicit TestGame(std::vector<Integer> levels, std::uint64_t seed = 1) : random_{{}, seededRandom(seed)}
+    explicit TestGame(const std::vector<Integer>& levels, std::uint64_t seed = 1) : random_{{}, seededRandom(seed)}
     {
         shared.soundon = 1;
-        shared.numberofplayers = static_cast<Integer>(levels.size());
-        std::copy(levels.begin(), levels.end(), shared.playerlevel.begin() + 1);
+        seatPlayers(shared, levels);
     }
 
     // The next draws land on these positions, each out of its number; then the seed rules.
