@@ -1,5 +1,7 @@
 #include "GameScreen.h"
 
+#include <algorithm>
+
 namespace zorbitan {
 
 namespace {
@@ -64,7 +66,10 @@ void GameScreen::showCorrectAnswers()
         return;
     }
     controls_.Label6.visible = true;
-    controls_.Label7.caption = QT_TRANSLATE_NOOP("GameText", "ANSWER");
+    controls_.Label7.caption = countedGameText("GameText", "ANSWER");
+    controls_.Label7.count =
+        static_cast<int>(std::ranges::count_if(shared_.answers.begin(), shared_.answers.begin() + usedAnswerSlots,
+                                               [](const auto& a) { return a != emptySlot; }));
     controls_.Label7.visible = true;
     controls_.Label10.visible = true;
     play(sounds::boink);

@@ -37,7 +37,7 @@ void GameScreen::showCard(const Card& card)
     for (std::size_t slot = 0; slot < usedAnswerSlots; ++slot) {
         shared_.answers.at(slot) = slot < card.answers.size() ? card.answers[slot] : std::string(emptySlot);
     }
-    controls_.Label4.caption = card.text;
+    controls_.Label4.setCaption(card.text, card.numbers);
     controls_.Label4.visible = true;
     cardAnswered_ = false;
 }

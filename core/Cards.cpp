@@ -1,23 +1,23 @@
 #include "Cards.h"
 
+#include "GameText.h"
+
 #include <cctype>
 
 namespace zorbitan {
 
 namespace {
 constexpr int tableNumbers[] = {2, 5, 10};
-constexpr std::string_view times = " x ";
-constexpr std::string_view dividedBy = " \u00F7 ";
+// The signs of a sum are each language's own: a German class writes 7 · 5 and 35 : 5.
+constexpr const char* productWords = gameText("GameText", "%1 x %2");
+constexpr const char* quotientWords = gameText("GameText", "%1 ÷ %2");
 
 int draw(int n, const RandomFraction& random) { return numberFromOneTo(n, random()); }
 
 // Numbers of Level 1 and 2 answers keep a place for their sign: " 56".
 std::string withSignPlace(int value) { return (value < 0 ? "" : " ") + std::to_string(value); }
 
-Card multiplication(int first, int second)
-{
-    return {std::to_string(first) + std::string(times) + std::to_string(second), {withSignPlace(first * second)}};
-}
+Card multiplication(int first, int second) { return {productWords, {first, second}, {withSignPlace(first * second)}}; }
 } // namespace
 
 Card dealLevel1(CardState& state, const RandomFraction& random)
@@ -40,7 +40,7 @@ Card dealLevel1(CardState& state, const RandomFraction& random)
     }
     // Both orders divide by the table number: 35 ÷ 5 whether 5 x 7 or 7 x 5 was drawn.
     const int otherFactor = product / table;
-    return {std::to_string(product) + std::string(dividedBy) + std::to_string(table), {withSignPlace(otherFactor)}};
+    return {quotientWords, {product, table}, {withSignPlace(otherFactor)}};
 }
 
 Card dealLevel2(CardState& state, const RandomFraction& random)
@@ -54,7 +54,7 @@ Card dealLevel3(CardState& state, const RandomFraction& random)
 {
     state.cardnumber = static_cast<Integer>(draw(static_cast<int>(level3Cards().size()), random));
     const Level3Card& card = level3Cards()[static_cast<std::size_t>(state.cardnumber - 1)];
-    Card dealt{std::string(card.text), {}};
+    Card dealt{std::string(card.text), {}, {}};
     for (const int answer : card.answers) {
         dealt.answers.push_back(std::to_string(answer));
     }

@@ -19,9 +19,11 @@ struct CardState {
     Integer cardnumber = 0; // Level 3: 1..60
 };
 
-// A dealt card: the problem and its accepted answers in slot order.
+// A dealt card: the problem, in the game's English words with the numbers of a sum
+// filled into their %1 and %2, and its accepted answers in slot order.
 struct Card {
     std::string text;
+    std::vector<int> numbers;
     std::vector<std::string> answers;
 };
 

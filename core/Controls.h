@@ -4,18 +4,32 @@
 #include "Twips.h"
 
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace zorbitan {
 
 // The parts of a screen's controls that the game reads and changes. How a control
 // is drawn (font, border, alignment) belongs to the view.
 
+// A caption is the game's English words, which the screen shows in the players'
+// language, or, for a literal label, exactly what it shows in every language.
 struct Label {
     std::string caption;
     Rgb foreColor;
     bool visible = true;
     bool enabled = true;
     TwipRect rect;
+    std::vector<int> numbers{}; // filled into the words' %1, %2: the numbers of a sum
+    int count = -1;             // how many the words speak of, for a language's plural; -1: none
+    bool literal = false;       // numbers and lists of answers, never translated
+
+    void setCaption(std::string_view words, std::vector<int> filledIn = {})
+    {
+        caption = words;
+        numbers = std::move(filledIn);
+    }
 };
 
 struct Shape {

@@ -13,7 +13,7 @@ GameScreenControls::GameScreenControls()
 {
     Label8.caption = publisher::notice;
     Shape1[0] = Shape{colours::yellow, colours::yellow, false, board::templateSquare};
-    Label1[0] = Label{"0", colours::black, false, true, board::numberLabelRect(board::templateSquare)};
+    Label1[0] = Label{"0", colours::black, false, true, board::numberLabelRect(board::templateSquare), {}, -1, true};
     Image1[0] = Image{"", false, {4200, 6360, 480, 480}};
 }
 

@@ -20,24 +20,23 @@ inline constexpr std::string_view cardBack = "ZORBITAN";     // the words on the
 
 // The controls of the game screen, with the look they have before the screen loads.
 struct GameScreenControls {
-    Label Label9{"ZORBITAN", colours::paleBlue, true, true, {120, 0, 3075, 675}};
+    Label Label9{"ZORBITAN", colours::paleBlue, true, true, {120, 0, 3075, 675}, {}, -1, true};
     Label Label2{std::string(players[0].turnLine), colours::paleBlue, true, true, {6030, 0, 4125, 840}};
-    Label Label5{
-        QT_TRANSLATE_NOOP("GameText", "Take a card"), colours::buttonBlue, true, true, {1260, 1080, 2175, 495}};
+    Label Label5{gameText("GameText", "Take a card"), colours::buttonBlue, true, true, {1260, 1080, 2175, 495}};
     Shape Shape4{colours::blue, colours::black, true, {600, 1920, 3495, 4455}};
     Label Label4{std::string(cardBack), colours::yellow, true, true, {720, 2160, 3255, 2415}};
-    Label Label7{QT_TRANSLATE_NOOP("GameText", "ANSWER"), colours::white, false, true, {720, 4620, 3255, 555}};
-    Label Label6{"ZORBITAN", colours::white, false, true, {720, 5160, 3255, 1215}};
+    Label Label7{gameText("GameText", "ANSWER"), colours::white, false, true, {720, 4620, 3255, 555}};
+    Label Label6{"ZORBITAN", colours::white, false, true, {720, 5160, 3255, 1215}, {}, -1, true};
     Label Label11{"Level 1", colours::yellow, false, true, {1440, 6480, 1845, 585}};
-    Label Label10{QT_TRANSLATE_NOOP("GameText", "Your answer is incorrect. You have lost your turn."),
+    Label Label10{gameText("GameText", "Your answer is incorrect. You have lost your turn."),
                   colours::white,
                   false,
                   true,
                   {1920, 8160, 7800, 600}};
     Label Label8{"", colours::yellow, true, true, {2880, 8730, 6240, 240}};
     std::array<Label, 2> Label3{{
-        {QT_TRANSLATE_NOOP("GameText", "Exit"), colours::buttonBlue, true, true, {60, 8400, 1695, 495}},
-        {QT_TRANSLATE_NOOP("GameText", "New Game"), colours::buttonBlue, true, true, {9840, 8400, 2055, 495}},
+        {gameText("GameText", "Exit"), colours::buttonBlue, true, true, {60, 8400, 1695, 495}},
+        {gameText("GameText", "New Game"), colours::buttonBlue, true, true, {9840, 8400, 2055, 495}},
     }};
     Shape Shape2{colours::black, colours::black, false, {}};
 

@@ -13,7 +13,7 @@ bool isEven(int count) { return count % 2 == 0; }
 // The pause after a turn without a win: the card is taken away and play passes on.
 void GameScreen::Timer1_Timer()
 {
-    controls_.Label4.caption.clear();
+    controls_.Label4.setCaption("");
     controls_.Label4.visible = false;
     controls_.Label4.rect.top = cardFaceRestingTop;
     nextmove();
@@ -57,7 +57,7 @@ void GameScreen::Timer3_Timer()
 // The card's back and a new card for the next player.
 void GameScreen::Timer5_Timer()
 {
-    controls_.Label4.caption = cardBack;
+    controls_.Label4.setCaption(cardBack);
     controls_.Label4.visible = true;
     controls_.Label5.enabled = turnCanAdvance(turnnumber_);
     timer(GameTimer::Timer5).stop();

@@ -9,11 +9,11 @@ namespace zorbitan {
 namespace {
 constexpr std::array<LevelStyle, 3> styles{{
     {1, colours::yellow, colours::black, 3120, colours::blue, colours::blue, colours::yellow,
-     QT_TRANSLATE_NOOP("GameText", "Level 1")},
+     gameText("GameText", "Level 1")},
     {2, colours::purple, colours::yellow, 3120, colours::white, colours::white, colours::purple,
-     QT_TRANSLATE_NOOP("GameText", "Level 2")},
+     gameText("GameText", "Level 2")},
     {3, colours::blue, colours::yellow, 2160, colours::white, colours::white, colours::blue,
-     QT_TRANSLATE_NOOP("GameText", "Level 3")},
+     gameText("GameText", "Level 3")},
 }};
 } // namespace
 

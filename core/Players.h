@@ -23,14 +23,11 @@ struct Player {
 };
 
 inline constexpr std::array<Player, maxPlayers> players{{
-    {"Blue", 1, "bl", colours::blue, QT_TRANSLATE_NOOP("GameText", "Blue to Play"),
-     QT_TRANSLATE_NOOP("GameText", "BLUE HAS WON!")},
-    {"Red", 2, "re", colours::red, QT_TRANSLATE_NOOP("GameText", "Red to Play"),
-     QT_TRANSLATE_NOOP("GameText", "RED HAS WON!")},
-    {"Green", 3, "gr", colours::green, QT_TRANSLATE_NOOP("GameText", "Green to Play"),
-     QT_TRANSLATE_NOOP("GameText", "GREEN HAS WON!")},
-    {"Yellow", 4, "ye", colours::yellow, QT_TRANSLATE_NOOP("GameText", "Yellow to Play"),
-     QT_TRANSLATE_NOOP("GameText", "YELLOW HAS WON!")},
+    {"Blue", 1, "bl", colours::blue, gameText("GameText", "Blue to Play"), gameText("GameText", "BLUE HAS WON!")},
+    {"Red", 2, "re", colours::red, gameText("GameText", "Red to Play"), gameText("GameText", "RED HAS WON!")},
+    {"Green", 3, "gr", colours::green, gameText("GameText", "Green to Play"), gameText("GameText", "GREEN HAS WON!")},
+    {"Yellow", 4, "ye", colours::yellow, gameText("GameText", "Yellow to Play"),
+     gameText("GameText", "YELLOW HAS WON!")},
 }};
 
 // The player with 0-based index k (0 Blue .. 3 Yellow).

@@ -8,7 +8,7 @@ namespace zorbitan::publisher {
 
 // Shown at the foot of every screen.
 inline constexpr std::string_view notice =
-    QT_TRANSLATE_NOOP("GameText", "Zorbitan \u00A9 2026 The Zorbitan makers. Free for schools and families.");
+    gameText("GameText", "Zorbitan \u00A9 2026 The Zorbitan makers. Free for schools and families.");
 
 // The game's own web page, opened from the options screen, and how its button reads.
 inline constexpr std::string_view webAddress = "https://zorbitan.example.org/";

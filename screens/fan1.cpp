@@ -142,21 +142,21 @@ void fan1::refresh()
     const bool takeCardHadFocus = Label5_->hasFocus();
     syncShape(*Shape2_, c.Shape2);
     syncShape(*Shape4_, c.Shape4);
-    syncLabel(*Label9_, c.Label9);
-    syncLabel(*Label2_, c.Label2);
+    syncLabel(*Label9_, c.Label9, captions_);
+    syncLabel(*Label2_, c.Label2, captions_);
     widenToFit(*Label2_); // "YELLOW HAS WON!" is wider than the turn line's box
-    syncLabel(*Label5_, c.Label5);
-    syncLabel(*Label4_, c.Label4);
-    syncLabel(*Label7_, c.Label7);
-    syncLabel(*Label6_, c.Label6);
-    syncLabel(*Label11_, c.Label11);
-    syncLabel(*Label10_, c.Label10);
-    syncLabel(*Label8_, c.Label8);
-    syncLabel(*Label3_[0], c.Label3[0]);
-    syncLabel(*Label3_[1], c.Label3[1]);
+    syncLabel(*Label5_, c.Label5, captions_);
+    syncLabel(*Label4_, c.Label4, captions_);
+    syncLabel(*Label7_, c.Label7, captions_);
+    syncLabel(*Label6_, c.Label6, captions_);
+    syncLabel(*Label11_, c.Label11, captions_);
+    syncLabel(*Label10_, c.Label10, captions_);
+    syncLabel(*Label8_, c.Label8, captions_);
+    syncLabel(*Label3_[0], c.Label3[0], captions_);
+    syncLabel(*Label3_[1], c.Label3[1], captions_);
     for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
         syncShape(*Shape1_[n], c.Shape1[n]);
-        syncLabel(*Label1_[n], c.Label1[n]);
+        syncLabel(*Label1_[n], c.Label1[n], captions_);
         refreshCounterPicture(n);
     }
     refreshTimers();

@@ -3,6 +3,7 @@
 #include "CounterArt.h"
 #include "GameScreen.h"
 #include "GameWindow.h"
+#include "widgets/ControlSync.h"
 
 #include <array>
 #include <string>
@@ -60,6 +61,7 @@ private:
 
     GameScreen model_;
     CounterPictures counterPictures_;
+    LabelCaptions captions_;
 
     ShapeWidget* Shape2_ = nullptr;
     ShapeWidget* Shape4_ = nullptr;

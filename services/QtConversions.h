@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <string_view>
+#include <vector>
 
 namespace zorbitan {
 
@@ -24,11 +25,15 @@ inline QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A text of the game as the players read it, in their language where it has one. Sums,
-// numbers and the game's name come back as they are.
-inline QString translated(std::string_view gameText)
+// A text of the game as the players read it, in their language where it has one, with
+// the numbers given filled into its %1, %2; a count picks a language's singular or plural.
+inline QString translated(std::string_view gameText, const std::vector<int>& numbers = {}, int count = -1)
 {
-    return QCoreApplication::translate(gameTextContext, std::string(gameText).c_str());
+    QString text = QCoreApplication::translate(gameTextContext, std::string(gameText).c_str(), nullptr, count);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        text.replace(QLatin1Char('%') + QString::number(i + 1), QString::number(numbers[i]));
+    }
+    return text;
 }
 
 } // namespace zorbitan

@@ -3,9 +3,12 @@
 <TS version="2.1" language="de">
 <context>
     <name>GameText</name>
-    <message>
+    <message numerus="yes">
         <source>ANSWER</source>
-        <translation>ANTWORT</translation>
+        <translation>
+            <numerusform>ANTWORT</numerusform>
+            <numerusform>ANTWORTEN</numerusform>
+        </translation>
     </message>
     <message>
         <source>Take a card</source>
@@ -13,11 +16,11 @@
     </message>
     <message>
         <source>Your answer is incorrect. You have lost your turn.</source>
-        <translation>Leider falsch. Du musst diese Runde aussetzen.</translation>
+        <translation>Leider falsch. Dein Zug ist vorbei.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -311,6 +314,14 @@
         <source>Zorbitan © 2026 The Zorbitan makers. Free for schools and families.</source>
         <translation>Zorbitan © 2026 Die Zorbitan-Macher. Kostenlos für Schulen und Familien.</translation>
     </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 ÷ %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::DisplayCheck</name>
@@ -343,7 +354,7 @@
     </message>
     <message>
         <source>Level 1 - Yellow band</source>
-        <translation>Stufe 1 - gelbes Band</translation>
+        <translation>Stufe 1 - gelbe Karten</translation>
     </message>
     <message>
         <source>2, 5 and 10 times tables and simple divisions.</source>
@@ -351,7 +362,7 @@
     </message>
     <message>
         <source>Level 2 - Purple band</source>
-        <translation>Stufe 2 - lila Band</translation>
+        <translation>Stufe 2 - lila Karten</translation>
     </message>
     <message>
         <source>3, 4, 6, 7, 8 and 9 times tables.</source>
@@ -359,7 +370,7 @@
     </message>
     <message>
         <source>Level 3 - Blue band</source>
-        <translation>Stufe 3 - blaues Band</translation>
+        <translation>Stufe 3 - blaue Karten</translation>
     </message>
     <message>
         <source>* prime numbers</source>
@@ -528,7 +539,7 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Desktop aus</translation>
+        <translation>Blauer Grund</translation>
     </message>
     <message>
         <source>Select Number of Players</source>
@@ -566,7 +577,7 @@
     <name>zorbitan::fan1</name>
     <message>
         <source>Hide Desktop</source>
-        <translation>Desktop aus</translation>
+        <translation>Blauer Grund</translation>
     </message>
     <message>
         <source>%1, Blue counter</source>

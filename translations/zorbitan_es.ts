@@ -3,9 +3,12 @@
 <TS version="2.1" language="es">
 <context>
     <name>GameText</name>
-    <message>
+    <message numerus="yes">
         <source>ANSWER</source>
-        <translation>RESPUESTA</translation>
+        <translation>
+            <numerusform>RESPUESTA</numerusform>
+            <numerusform>RESPUESTAS</numerusform>
+        </translation>
     </message>
     <message>
         <source>Take a card</source>
@@ -13,11 +16,11 @@
     </message>
     <message>
         <source>Your answer is incorrect. You have lost your turn.</source>
-        <translation>Tu respuesta no es correcta. Pierdes tu turno.</translation>
+        <translation>Tu respuesta no es correcta. Se acabó tu turno.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -281,7 +284,7 @@
     </message>
     <message>
         <source>BLUE HAS WON!</source>
-        <translation>¡HA GANADO AZUL!</translation>
+        <translation>¡GANA AZUL!</translation>
     </message>
     <message>
         <source>Red to Play</source>
@@ -289,7 +292,7 @@
     </message>
     <message>
         <source>RED HAS WON!</source>
-        <translation>¡HA GANADO ROJO!</translation>
+        <translation>¡GANA ROJO!</translation>
     </message>
     <message>
         <source>Green to Play</source>
@@ -297,7 +300,7 @@
     </message>
     <message>
         <source>GREEN HAS WON!</source>
-        <translation>¡HA GANADO VERDE!</translation>
+        <translation>¡GANA VERDE!</translation>
     </message>
     <message>
         <source>Yellow to Play</source>
@@ -310,6 +313,14 @@
     <message>
         <source>Zorbitan © 2026 The Zorbitan makers. Free for schools and families.</source>
         <translation>Zorbitan © 2026 Los creadores de Zorbitan. Gratis para escuelas y familias.</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 ÷ %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -343,7 +354,7 @@
     </message>
     <message>
         <source>Level 1 - Yellow band</source>
-        <translation>Nivel 1 - banda amarilla</translation>
+        <translation>Nivel 1 - cartas amarillas</translation>
     </message>
     <message>
         <source>2, 5 and 10 times tables and simple divisions.</source>
@@ -351,7 +362,7 @@
     </message>
     <message>
         <source>Level 2 - Purple band</source>
-        <translation>Nivel 2 - banda morada</translation>
+        <translation>Nivel 2 - cartas moradas</translation>
     </message>
     <message>
         <source>3, 4, 6, 7, 8 and 9 times tables.</source>
@@ -359,7 +370,7 @@
     </message>
     <message>
         <source>Level 3 - Blue band</source>
-        <translation>Nivel 3 - banda azul</translation>
+        <translation>Nivel 3 - cartas azules</translation>
     </message>
     <message>
         <source>* prime numbers</source>
@@ -375,7 +386,7 @@
     </message>
     <message>
         <source>* square numbers and square roots</source>
-        <translation>* cuadrados y raíces cuadradas</translation>
+        <translation>* cuadrados perfectos y sus raíces</translation>
     </message>
     <message>
         <source>* odd and even numbers</source>
@@ -399,7 +410,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>The Zorbitan board</source>
@@ -501,7 +512,7 @@
     </message>
     <message>
         <source>Player</source>
-        <translation>Color</translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>OK</source>
@@ -509,7 +520,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation>Atrás</translation>
     </message>
 </context>
 <context>
@@ -528,7 +539,7 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Sin escritorio</translation>
+        <translation>Fondo azul</translation>
     </message>
     <message>
         <source>Select Number of Players</source>
@@ -536,7 +547,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Salir</translation>
+        <translation>Atrás</translation>
     </message>
 </context>
 <context>
@@ -566,7 +577,7 @@
     <name>zorbitan::fan1</name>
     <message>
         <source>Hide Desktop</source>
-        <translation>Sin escritorio</translation>
+        <translation>Fondo azul</translation>
     </message>
     <message>
         <source>%1, Blue counter</source>

@@ -3,9 +3,12 @@
 <TS version="2.1" language="fr">
 <context>
     <name>GameText</name>
-    <message>
+    <message numerus="yes">
         <source>ANSWER</source>
-        <translation>SOLUTION</translation>
+        <translation>
+            <numerusform>SOLUTION</numerusform>
+            <numerusform>SOLUTIONS</numerusform>
+        </translation>
     </message>
     <message>
         <source>Take a card</source>
@@ -13,11 +16,11 @@
     </message>
     <message>
         <source>Your answer is incorrect. You have lost your turn.</source>
-        <translation>Ta réponse est fausse. Tu passes ton tour.</translation>
+        <translation>Ta réponse est fausse. Ton tour est terminé.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation>Sortir</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -25,11 +28,11 @@
     </message>
     <message>
         <source>a prime number less than 10</source>
-        <translation>un nombre premier inférieur à 10</translation>
+        <translation>un nombre premier plus petit que 10</translation>
     </message>
     <message>
         <source>a multiple of 2 greater than 70 and less than 80</source>
-        <translation>un multiple de 2 supérieur à 70 et inférieur à 80</translation>
+        <translation>un multiple de 2 plus grand que 70 et plus petit que 80</translation>
     </message>
     <message>
         <source>a prime number between 10 and 20</source>
@@ -37,7 +40,7 @@
     </message>
     <message>
         <source>a multiple of 2 greater than 80 and less than 90</source>
-        <translation>un multiple de 2 supérieur à 80 et inférieur à 90</translation>
+        <translation>un multiple de 2 plus grand que 80 et plus petit que 90</translation>
     </message>
     <message>
         <source>a square number between 20 and 30</source>
@@ -53,15 +56,15 @@
     </message>
     <message>
         <source>a square number greater than 50</source>
-        <translation>un carré parfait supérieur à 50</translation>
+        <translation>un carré parfait plus grand que 50</translation>
     </message>
     <message>
         <source>a multiple of 2 greater than 40 and less than 50</source>
-        <translation>un multiple de 2 supérieur à 40 et inférieur à 50</translation>
+        <translation>un multiple de 2 plus grand que 40 et plus petit que 50</translation>
     </message>
     <message>
         <source>a multiple of 2 less than 10</source>
-        <translation>un multiple de 2 inférieur à 10</translation>
+        <translation>un multiple de 2 plus petit que 10</translation>
     </message>
     <message>
         <source>the square root of 9</source>
@@ -69,7 +72,7 @@
     </message>
     <message>
         <source>a multiple of 2 greater than 60 and less than 70</source>
-        <translation>un multiple de 2 supérieur à 60 et inférieur à 70</translation>
+        <translation>un multiple de 2 plus grand que 60 et plus petit que 70</translation>
     </message>
     <message>
         <source>an odd number between 70 and 80</source>
@@ -77,11 +80,11 @@
     </message>
     <message>
         <source>a multiple of 5 greater than 70 and less than 100</source>
-        <translation>un multiple de 5 supérieur à 70 et inférieur à 100</translation>
+        <translation>un multiple de 5 plus grand que 70 et plus petit que 100</translation>
     </message>
     <message>
         <source>a multiple of 9 less than 50</source>
-        <translation>un multiple de 9 inférieur à 50</translation>
+        <translation>un multiple de 9 plus petit que 50</translation>
     </message>
     <message>
         <source>a factor of 10</source>
@@ -93,7 +96,7 @@
     </message>
     <message>
         <source>a multiple of 7 less than 40</source>
-        <translation>un multiple de 7 inférieur à 40</translation>
+        <translation>un multiple de 7 plus petit que 40</translation>
     </message>
     <message>
         <source>a factor of 25</source>
@@ -101,7 +104,7 @@
     </message>
     <message>
         <source>a multiple of 3 less than 20</source>
-        <translation>un multiple de 3 inférieur à 20</translation>
+        <translation>un multiple de 3 plus petit que 20</translation>
     </message>
     <message>
         <source>a prime number between 20 and 40</source>
@@ -109,11 +112,11 @@
     </message>
     <message>
         <source>a square number less than 10</source>
-        <translation>un carré parfait inférieur à 10</translation>
+        <translation>un carré parfait plus petit que 10</translation>
     </message>
     <message>
         <source>a multiple of 2 greater than 90 and less than 100</source>
-        <translation>un multiple de 2 supérieur à 90 et inférieur à 100</translation>
+        <translation>un multiple de 2 plus grand que 90 et plus petit que 100</translation>
     </message>
     <message>
         <source>an odd number between 80 and 90</source>
@@ -129,7 +132,7 @@
     </message>
     <message>
         <source>a multiple of 2 greater than 30 and less than 40</source>
-        <translation>un multiple de 2 supérieur à 30 et inférieur à 40</translation>
+        <translation>un multiple de 2 plus grand que 30 et plus petit que 40</translation>
     </message>
     <message>
         <source>a factor of 9</source>
@@ -153,7 +156,7 @@
     </message>
     <message>
         <source>a multiple of 2 greater than 20 and less than 30</source>
-        <translation>un multiple de 2 supérieur à 20 et inférieur à 30</translation>
+        <translation>un multiple de 2 plus grand que 20 et plus petit que 30</translation>
     </message>
     <message>
         <source>the square root of 4</source>
@@ -177,7 +180,7 @@
     </message>
     <message>
         <source>a multiple of 2 greater than 50 and less than 60</source>
-        <translation>un multiple de 2 supérieur à 50 et inférieur à 60</translation>
+        <translation>un multiple de 2 plus grand que 50 et plus petit que 60</translation>
     </message>
     <message>
         <source>a factor of 16</source>
@@ -193,7 +196,7 @@
     </message>
     <message>
         <source>an odd number less than 10</source>
-        <translation>un nombre impair inférieur à 10</translation>
+        <translation>un nombre impair plus petit que 10</translation>
     </message>
     <message>
         <source>a factor of 35</source>
@@ -221,7 +224,7 @@
     </message>
     <message>
         <source>a multiple of 5 less than 30</source>
-        <translation>un multiple de 5 inférieur à 30</translation>
+        <translation>un multiple de 5 plus petit que 30</translation>
     </message>
     <message>
         <source>a multiple of 9 that is an odd number</source>
@@ -281,7 +284,7 @@
     </message>
     <message>
         <source>BLUE HAS WON!</source>
-        <translation>BLEU A GAGNÉ !</translation>
+        <translation>BLEU A GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <source>Red to Play</source>
@@ -289,7 +292,7 @@
     </message>
     <message>
         <source>RED HAS WON!</source>
-        <translation>ROUGE A GAGNÉ !</translation>
+        <translation>ROUGE A GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <source>Green to Play</source>
@@ -297,7 +300,7 @@
     </message>
     <message>
         <source>GREEN HAS WON!</source>
-        <translation>VERT A GAGNÉ !</translation>
+        <translation>VERT A GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <source>Yellow to Play</source>
@@ -305,18 +308,26 @@
     </message>
     <message>
         <source>YELLOW HAS WON!</source>
-        <translation>JAUNE A GAGNÉ !</translation>
+        <translation>JAUNE A GAGNÉ&#xa0;!</translation>
     </message>
     <message>
         <source>Zorbitan © 2026 The Zorbitan makers. Free for schools and families.</source>
-        <translation>Zorbitan © 2026 Les créateurs de Zorbitan. Gratuit pour écoles et familles.</translation>
+        <translation>Zorbitan © 2026 Les créateurs de Zorbitan. Gratuit à l&apos;école et en famille.</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 ÷ %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>zorbitan::DisplayCheck</name>
     <message>
         <source>Zorbitan needs a desktop display and none was found; without one, run it as: %1</source>
-        <translation>Zorbitan a besoin d'un écran de bureau et n'en a trouvé aucun ; sans écran, lancez-le ainsi : %1</translation>
+        <translation>Zorbitan a besoin d&apos;un écran de bureau et n&apos;en a trouvé aucun&#xa0;; sans écran, lancez-le ainsi&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -331,7 +342,7 @@
     </message>
     <message>
         <source>The player clicks a number on the board. If the number is a correct answer to the problem, a counter will be placed on the number, replacing any counter already placed on that number. If the answer is wrong the turn passes to the next player.</source>
-        <translation>Le joueur clique sur un nombre du plateau. Si ce nombre est une bonne réponse au problème, un pion est posé dessus, à la place du pion qui s'y trouvait peut-être. Si la réponse est fausse, c'est au joueur suivant de jouer.</translation>
+        <translation>Le joueur clique sur un nombre du plateau. Si ce nombre est une bonne réponse au problème, un pion est posé dessus, à la place du pion qui s&apos;y trouvait peut-être. Si la réponse est fausse, c&apos;est au joueur suivant de jouer.</translation>
     </message>
     <message>
         <source>The first player to have three counters in a row: horizontally, vertically or diagonally, wins the game.</source>
@@ -343,7 +354,7 @@
     </message>
     <message>
         <source>Level 1 - Yellow band</source>
-        <translation>Niveau 1 - bande jaune</translation>
+        <translation>Niveau 1 - cartes jaunes</translation>
     </message>
     <message>
         <source>2, 5 and 10 times tables and simple divisions.</source>
@@ -351,7 +362,7 @@
     </message>
     <message>
         <source>Level 2 - Purple band</source>
-        <translation>Niveau 2 - bande violette</translation>
+        <translation>Niveau 2 - cartes violettes</translation>
     </message>
     <message>
         <source>3, 4, 6, 7, 8 and 9 times tables.</source>
@@ -359,7 +370,7 @@
     </message>
     <message>
         <source>Level 3 - Blue band</source>
-        <translation>Niveau 3 - bande bleue</translation>
+        <translation>Niveau 3 - cartes bleues</translation>
     </message>
     <message>
         <source>* prime numbers</source>
@@ -391,7 +402,7 @@
     </message>
     <message>
         <source>Players can decide which band to use according to their age and ability.</source>
-        <translation>Chacun choisit le niveau qui convient à son âge et à ce qu'il sait faire.</translation>
+        <translation>Chacun choisit le niveau qui convient à son âge et à ce qu&apos;il sait faire.</translation>
     </message>
     <message>
         <source>The Rules of Zorbitan</source>
@@ -410,15 +421,15 @@
     <name>zorbitan::GameSound</name>
     <message>
         <source>its module could not be loaded</source>
-        <translation>son module n'a pas pu être chargé</translation>
+        <translation>son module n&apos;a pas pu être chargé</translation>
     </message>
     <message>
         <source>Zorbitan: sound is unavailable (%1); the game plays silently.</source>
-        <translation>Zorbitan : le son n'est pas disponible (%1) ; le jeu se joue en silence.</translation>
+        <translation>Zorbitan&#xa0;: le son n&apos;est pas disponible (%1)&#xa0;; le jeu se joue en silence.</translation>
     </message>
     <message>
         <source>no sound device was found</source>
-        <translation>aucun périphérique audio n'a été trouvé</translation>
+        <translation>aucun périphérique audio n&apos;a été trouvé</translation>
     </message>
     <message>
         <source>%1 is missing</source>
@@ -528,11 +539,11 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Sans bureau</translation>
+        <translation>Fond bleu</translation>
     </message>
     <message>
         <source>Select Number of Players</source>
-        <translation>Combien de joueurs ?</translation>
+        <translation>Combien de joueurs&#xa0;?</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -543,7 +554,7 @@
     <name>zorbitan::Titlefrm</name>
     <message>
         <source>Zorbitan: start a new game</source>
-        <translation>Zorbitan : commencer une nouvelle partie</translation>
+        <translation>Zorbitan&#xa0;: commencer une nouvelle partie</translation>
     </message>
     <message>
         <source>Restart Previous Game</source>
@@ -566,7 +577,7 @@
     <name>zorbitan::fan1</name>
     <message>
         <source>Hide Desktop</source>
-        <translation>Sans bureau</translation>
+        <translation>Fond bleu</translation>
     </message>
     <message>
         <source>%1, Blue counter</source>

@@ -31,9 +31,22 @@ void setTextColour(QLabel& widget, Rgb colour)
     widget.setPalette(palette);
 }
 
-void syncLabel(QLabel& widget, const Label& label)
+QString LabelCaptions::text(const QLabel& widget, const Label& label)
 {
-    const QString caption = translated(label.caption);
+    if (label.literal) {
+        return toQString(label.caption);
+    }
+    Shown& shown = shown_[&widget];
+    if (shown.text.isNull() || shown.caption != label.caption || shown.numbers != label.numbers ||
+        shown.count != label.count) {
+        shown = {label.caption, label.numbers, label.count, translated(label.caption, label.numbers, label.count)};
+    }
+    return shown.text;
+}
+
+void syncLabel(QLabel& widget, const Label& label, LabelCaptions& captions)
+{
+    const QString caption = captions.text(widget, label);
     if (widget.text() != caption) {
         widget.setText(caption);
     }

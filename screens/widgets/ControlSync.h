@@ -2,6 +2,9 @@
 
 #include "Controls.h"
 
+#include <QString>
+#include <unordered_map>
+
 class QLabel;
 class QWidget;
 
@@ -14,7 +17,23 @@ class ShapeWidget;
 // Puts the widget where the control is and shows or hides it.
 void syncPlacement(QWidget& widget, const TwipRect& rect, bool visible);
 
-void syncLabel(QLabel& widget, const Label& label);
+// What the labels of a screen read in the players' language. Words pass through
+// translation only when they change; numbers and lists of answers never do.
+class LabelCaptions {
+public:
+    QString text(const QLabel& widget, const Label& label);
+
+private:
+    struct Shown {
+        std::string caption;
+        std::vector<int> numbers;
+        int count;
+        QString text;
+    };
+    std::unordered_map<const QLabel*, Shown> shown_;
+};
+
+void syncLabel(QLabel& widget, const Label& label, LabelCaptions& captions);
 void syncShape(ShapeWidget& widget, const Shape& shape);
 
 // Keeps a one-line caption whole: a label whose text is wider than its box grows

@@ -1,5 +1,7 @@
 // The game in every language it speaks: each text fits the box the layout gives it, in
-// its font, wrapped as its label wraps; and no text a player reads escapes translation.
+// its font, wrapped as its label wraps; no text a player reads escapes translation; each
+// translation asks about the numbers its English asks about, says one thing in one word,
+// and writes the sums of a German game in a German class's signs.
 
 #include "Fandlerules.h"
 #include "Playlevel.h"
@@ -13,9 +15,12 @@
 #include <QLabel>
 #include <QTextLayout>
 #include <QTranslator>
+#include <QXmlStreamReader>
+#include <map>
 
 using namespace zorbitan;
 using zorbitan::testing::ScreenTest;
+using zorbitan::testing::TestGame;
 
 namespace {
 // Every screen a player meets, the level screen with all four rows.
@@ -71,6 +76,49 @@ QString textOf(const QWidget& widget)
 }
 
 class Languages : public ScreenTest, public ::testing::WithParamInterface<const char*> {};
+
+struct Message {
+    QString context;
+    QString source;
+    QStringList translations; // one, or a language's singular and plural
+};
+
+// The messages of a translation's source file, translations/zorbitan_LANGUAGE.ts.
+QList<Message> messagesOf(const QString& language)
+{
+    QFile file(QStringLiteral(TRANSLATIONS_FOLDER "/zorbitan_%1.ts").arg(language));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    QString context;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            messages.append({context, {}, {}});
+        } else if (name == QLatin1String("source")) {
+            messages.last().source = xml.readElementText();
+        } else if (name == QLatin1String("translation") && xml.attributes().isEmpty() &&
+                   !messages.last().source.isEmpty()) {
+            messages.last().translations << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (name == QLatin1String("numerusform")) {
+            messages.last().translations << xml.readElementText();
+        }
+    }
+    return messages;
+}
+
+// The numbers and placeholders of a text, in order of size: "%1", "10", "70".
+QStringList numbersIn(const QString& text)
+{
+    QStringList numbers;
+    for (const auto& match : QRegularExpression(QStringLiteral("%?\\d+")).globalMatch(text)) {
+        numbers << match.captured();
+    }
+    numbers.sort();
+    return numbers;
+}
 } // namespace
 
 TEST_P(Languages, EveryTextFitsItsBox)
@@ -89,10 +137,17 @@ TEST_P(Languages, EveryTextFitsItsBox)
             check(*widget, textOf(*widget));
         }
     }
-    // What the game screen shows in play: every card, turn line, winner and level.
+    // What the game screen shows in play: every card (the widest sums of Levels 1 and 2
+    // among them), the heading over one answer and over several, every turn line, winner
+    // and level.
     const fan1& game = open<fan1>();
     for (const Level3Card& card : level3Cards()) {
         check(control(&game, "Label4"), translated(card.text));
+    }
+    check(control(&game, "Label4"), translated("%1 x %2", {10, 10}));
+    check(control(&game, "Label4"), translated("%1 \u00F7 %2", {100, 10}));
+    for (const int answers : {1, 6}) {
+        check(control(&game, "Label7"), translated("ANSWER", {}, answers));
     }
     for (const Player& player : players) {
         check(control(&game, "Label2"), translated(player.turnLine));
@@ -142,4 +197,74 @@ TEST_F(ScreenTest, NoTextEscapesTranslationAndEveryControlHasAName)
     }
     QCoreApplication::removeTranslator(&marker);
     EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QLatin1Char('\n')).toStdString();
+}
+
+// The signs of a sum are the translator's: a German class reads 7 · 5 and 35 : 5, and a
+// right answer still places its counter.
+TEST_F(ScreenTest, AGermanGameWritesItsSumsWithGermanSigns)
+{
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/zorbitan_de")));
+    QCoreApplication::installTranslator(&german);
+    playersAtLevels({1});
+    fan1& game = navigator.show<fan1>();
+    const std::pair<std::vector<std::pair<int, int>>, std::pair<const char*, int>> cards[] = {
+        {{{1, 2}, {0, 3}, {6, 10}, {1, 3}}, {"7 \u00B7 5", 35}}, // 7 times the table of 5
+        {{{1, 2}, {2, 3}, {6, 10}, {1, 3}}, {"35 : 5", 7}},      // the same drawn as a division
+    };
+    for (const auto& [draws, card] : cards) {
+        for (const auto& [position, outOf] : draws) {
+            random.next.push_back(TestGame::fractionFor(position, outOf));
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return control(&game, "Label5").isEnabled(); }, 4000));
+        click(control(&game, "Label5"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shared.answers[0] != "x"; }, 2000));
+        EXPECT_EQ(control<QLabel>(&game, "Label4").text(), QString::fromUtf8(card.first));
+        click(control(&game, qPrintable(QStringLiteral("Label1_%1").arg(card.second))));
+        EXPECT_EQ(shared.boardowner[card.second], 1) << card.first;
+    }
+    QCoreApplication::removeTranslator(&german);
+}
+
+// A card that asks about 71 instead of 70 is another card: every number and placeholder
+// of the English is in each translation and no other number is, but where a teacher says
+// the language's own word for a ten ("to the nearest 10").
+TEST(Translations, EveryMessageKeepsTheNumbersOfItsEnglish)
+{
+    const std::map<QString, QString> wordForTen{{QStringLiteral("fr"), QStringLiteral("dizaine")},
+                                                {QStringLiteral("de"), QStringLiteral("Zehner")},
+                                                {QStringLiteral("es"), QStringLiteral("decena")}};
+    QStringList problems;
+    for (const auto& [language, ten] : wordForTen) {
+        for (const Message& message : messagesOf(language)) {
+            for (const QString& translation : message.translations) {
+                QStringList asked = numbersIn(message.source);
+                if (translation.contains(ten) && !translation.contains(QStringLiteral("10"))) {
+                    asked.removeOne(QStringLiteral("10"));
+                }
+                if (numbersIn(translation) != asked || translation.isEmpty()) {
+                    problems << QStringLiteral("%1: \"%2\" as \"%3\"").arg(language, message.source, translation);
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+}
+
+// A text the game shows in several places reads the same in each: "Hide Desktop" on the
+// options and on the game, "Exit" wherever it leaves a screen. The title's "Exit" alone
+// ends the program, and says so in a word of its own.
+TEST(Translations, OneMeaningOneWord)
+{
+    const QString endsTheProgram = QStringLiteral("zorbitan::Titlefrm");
+    for (const char* language : {"fr", "de", "es"}) {
+        std::map<QString, std::string> wordFor;
+        for (const Message& message : messagesOf(QString::fromLatin1(language))) {
+            const QString meaning = message.source + (message.context == endsTheProgram ? QStringLiteral("!") : "");
+            const std::string word = message.translations.value(0).toStdString();
+            EXPECT_EQ(wordFor.emplace(meaning, word).first->second, word)
+                << language << ": " << message.source.toStdString() << " in " << message.context.toStdString();
+        }
+        EXPECT_NE(wordFor[QStringLiteral("Exit")], wordFor[QStringLiteral("Exit!")]) << language;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardOracle.h"
 #include "Cards.h"
 #include "GameScreen.h"
 #include "VirtualClock.h"
@@ -26,6 +27,16 @@ struct ScriptedRandom {
     std::deque<double> next;
     RandomFraction seeded;
 };
+
+// Words of the game as an English player reads them, the numbers of a sum filled in.
+inline std::string inEnglish(std::string words, const std::vector<int>& numbers)
+{
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        const std::string placeholder = "%" + std::to_string(i + 1);
+        words.replace(words.find(placeholder), placeholder.size(), std::to_string(numbers[i]));
+    }
+    return words;
+}
 
 // A game of as many players as levels given, Blue's first.
 inline void seatPlayers(Module1& shared, const std::vector<Integer>& levels)
@@ -71,9 +82,15 @@ public:
     void playWrongTurn()
     {
         takeCard();
-        answer(answerValue(shared.answers[0]) == 100 ? 99 : 100);
+        answer(wrongAnswer());
         waitForNextTurn();
     }
+
+    // What the card on the table asks, as the players read it, and its answers worked
+    // out from its words alone.
+    std::string card() const { return inEnglish(controls().Label4.caption, controls().Label4.numbers); }
+    std::set<int> rightAnswers() const { return answersTo(controls().Label4.caption, controls().Label4.numbers); }
+    int wrongAnswer() const { return rightAnswers().contains(100) ? 99 : 100; }
 
     int played(std::string_view name) const
     {

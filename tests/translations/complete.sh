@@ -2,9 +2,15 @@
 # Every text of the game in every translation, and translated: lupdate, run over the
 # game's sources into copies of the .ts files, must find no text new to them (left
 # unfinished) and none gone from the game (vanished or obsolete).
-# Usage: complete.sh LUPDATE TS_FILE... -- SOURCE...
+# Usage: complete.sh LUPDATE [LUPDATE_OPTION...] -ts TS_FILE... -- SOURCE...
 set -eu
 lupdate=$1
+shift
+options=""
+while [ "$1" != "-ts" ]; do
+    options="$options $1"
+    shift
+done
 shift
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,8 +20,8 @@ while [ "$1" != "--" ]; do
     shift
 done
 shift
-# shellcheck disable=SC2086 # one argument per file
-"$lupdate" -silent -locations none "$@" -ts $copies
+# shellcheck disable=SC2086 # one argument per option and per file
+"$lupdate" -silent $options "$@" -ts $copies
 status=0
 for ts in $copies; do
     for kind in unfinished vanished obsolete; do
