@@ -33,13 +33,13 @@ CardLook styleOf(int level, int faceTop)
     return looks[level - 1];
 }
 
-// The winner (0-based, at Level 3) completes 1-2-3 with "a factor of 12"; everyone else
-// answers wrongly.
+// The winner (0-based, at Level 3) completes 1-2-3 with "a factor of 12"; everyone else,
+// playing in turn from Blue, answers wrongly.
 void winWithFactorsOfTwelve(TestGame& game, int winner)
 {
     game.load();
-    for (int placed = 0; placed < 3;) {
-        if ((game.screen.turnnumber() + 1) % game.shared.numberofplayers != winner) {
+    for (int turn = 0, placed = 0; placed < 3; ++turn) {
+        if (turn % game.shared.numberofplayers != winner) {
             game.playWrongTurn();
             continue;
         }
@@ -48,6 +48,23 @@ void winWithFactorsOfTwelve(TestGame& game, int winner)
         game.answer(++placed);
         game.clock.advance(game.screen.winner() == 0 ? 510 : 0);
     }
+}
+
+// Whether the player holds three in a line, worked out square by square: a step right,
+// down, down-right or down-left, twice, that never leaves the board's ten columns.
+bool holdsALine(const std::array<Integer, 101>& owners, int player)
+{
+    for (int n = 1; n <= 100; ++n) {
+        for (const auto& [across, down] : {std::pair{1, 0}, {0, 1}, {1, 1}, {-1, 1}}) {
+            const int column = (n - 1) % 10 + 2 * across;
+            const int last = n + 2 * (across + 10 * down);
+            if (column >= 0 && column < 10 && last <= 100 && owners[n] == player &&
+                owners[n + across + 10 * down] == player && owners[last] == player) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 std::optional<BoardLine> lineOf(std::initializer_list<int> numbers, std::initializer_list<int> others = {})
 {
@@ -159,7 +176,7 @@ TEST(GameScreen, TheTimedStepsOfATurnAndTheClicksThatChangeNothing)
     game.screen.Label1_Click(12);
     EXPECT_TRUE(game.screen.turnnumber() == -1 && !s.Label6.visible && !s.timers[2].enabled);
     game.clock.advance(1);
-    EXPECT_EQ(s.Label4.caption, "3 x 4");
+    EXPECT_EQ(game.card(), "3 x 4");
     game.screen.Label5_Click(); // one card a turn
     game.screen.Label1_Click(12);
     game.screen.Label1_Click(13); // during the blink
@@ -248,9 +265,11 @@ TEST(GameScreen, ARestoredGameGoesOnFromItsTurnUntilTheCounterStops)
 }
 
 // Thousands of games (ZORBITAN_SOAK_GAMES, or 2000) by a random hand: clicks right and
-// wrong, on numbers and counters, at any moment, time passing in random steps. A counter
-// changes only on an accepted right answer, to the answering player's; "Take a card" may
-// be taken exactly between turns.
+// wrong, on numbers and counters, at any moment, time passing in random steps. The hand
+// keeps its own count of the cards taken and works out each card's answers from its
+// words. A counter changes only on the first answer to a card, and then only when right,
+// to the player holding the card; "Take a card" may be taken exactly between turns; once
+// the blink is over, a player holds a line exactly when that player has won.
 TEST(GameScreen, RandomPlayKeepsTheRules)
 {
     const char* wanted = std::getenv("ZORBITAN_SOAK_GAMES");
@@ -262,33 +281,54 @@ TEST(GameScreen, RandomPlayKeepsTheRules)
         TestGame game(std::vector<Integer>(pick(1, 4), static_cast<Integer>(pick(1, 3))),
                       static_cast<std::uint64_t>(g));
         const auto& s = game.controls();
-        const auto inPlay = [&] { return game.shared.answers[0] != "x"; };
+        const int players = game.shared.numberofplayers;
+        const auto inPlay = [&] {
+            return s.Label4.visible && s.Label4.caption != cardBack && !s.Label4.caption.empty();
+        };
         game.load();
+        int cardsTaken = 0;
         bool answered = false;
+        std::string card;
+        std::set<int> answers; // of the card on the table, worked out once a card
+        const auto rightAnswers = [&] {
+            if (game.card() != card) {
+                card = game.card();
+                answers = game.rightAnswers();
+            }
+            return answers;
+        };
         for (int event = 0; event < 1500 && !(game.screen.winner() != 0 && !s.timers[3].enabled); ++event) {
             const auto before = game.shared.boardowner;
-            const bool accepts = inPlay() && !s.timers[2].enabled && game.screen.winner() == 0 && !answered;
-            const int player = game.screen.turnnumber() % game.shared.numberofplayers;
+            const bool accepts = inPlay() && !answered && game.screen.winner() == 0;
+            const int holder = (cardsTaken - 1) % players + 1;
             int number = 0;
             switch (pick(0, 5)) {
-            case 0: game.screen.Label5_Click(); break;
+            case 0:
+                cardsTaken += s.Label5.enabled ? 1 : 0;
+                game.screen.Label5_Click();
+                break;
             case 1: game.clock.advance(pick(1, 700)); break;
             case 2: game.clock.advance(pick(2000, 2600)); break;
             default:
-                number = inPlay() && pick(0, 1) == 0 ? answerValue(game.shared.answers[0]) : pick(1, 100);
+                number = inPlay() && pick(0, 1) == 0 ? *rightAnswers().begin() : pick(1, 100);
                 pick(0, 1) == 0 ? game.screen.Label1_Click(number) : game.screen.Image1_Click(number);
                 answered = answered || accepts;
             }
-            const bool right =
-                std::ranges::any_of(game.shared.answers, [&](const auto& a) { return answerValue(a) == number; });
+            const bool right = inPlay() && rightAnswers().contains(number);
             answered = answered && inPlay();
             for (int n = 1; n <= 100; ++n) {
-                const Integer expected = accepts && right && n == number ? static_cast<Integer>(player + 1) : before[n];
+                const Integer expected = accepts && right && n == number ? static_cast<Integer>(holder) : before[n];
                 ASSERT_EQ(game.shared.boardowner[n], expected) << "game " << g << ", number " << n;
             }
             const bool between =
                 game.screen.winner() == 0 && !inPlay() && std::ranges::none_of(s.timers, &Timer::enabled);
             ASSERT_EQ(s.Label5.enabled, between) << "game " << g;
+            if (!s.timers[2].enabled) {
+                for (int player = 1; player <= players; ++player) {
+                    ASSERT_EQ(holdsALine(game.shared.boardowner, player), game.screen.winner() == player)
+                        << "game " << g << ", player " << player;
+                }
+            }
         }
         wins += game.screen.winner() != 0 ? 1 : 0;
     }

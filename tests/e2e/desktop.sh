@@ -62,7 +62,7 @@ while IFS= read -r line; do
 done <"$expected"
 if [ -n "$hear" ]; then
     sleep 1
-    heard=$(./sounds-heard "$work/heard.raw" wav)
+    heard=$(./sounds-heard "$work/heard.raw")
     echo "heard: $heard"
     [ "$heard" = "$hear" ] || { echo "expected to hear: $hear" >&2 && status=1; }
 fi

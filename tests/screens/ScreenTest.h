@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SavedGame.h"
 #include "ScreenNavigator.h"
 #include "TestGame.h"
 #include "fan1.h"
@@ -50,6 +51,33 @@ protected:
     static constexpr QPoint onTheBox{8, 12};
 
     int played(std::string_view sound) const { return static_cast<int>(std::ranges::count(sounds, sound)); }
+
+    // "Take a card" once it may be taken, "a factor of 12" dealt to a Level 3 player, a
+    // number clicked, and the counter's blink left to end.
+    void takeCardAndAnswer(fan1& game, int number)
+    {
+        random.next.push_back(TestGame::fractionFor(37 - 1, 60));
+        QWidget& button = control(&game, "Label5");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return button.isEnabled(); }, 4000));
+        const int before = game.model().turnnumber();
+        click(button);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return game.model().turnnumber() == before + 1; }, 2000));
+        click(control(&game, qPrintable(QStringLiteral("Label1_%1").arg(number))));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !game.model().controls().timers[2].enabled; }, 4000));
+    }
+
+    // A saved game of two players, Blue to play: Blue on 1 and 2, Red on 55, turn 5.
+    QString saveAGame()
+    {
+        Module1 saved;
+        saved.boardowner[1] = saved.boardowner[2] = 1;
+        saved.boardowner[55] = 2;
+        saved.numberofplayers = 2;
+        saved.soundon = 1;
+        const QString path = folder.filePath(QStringLiteral("lastgame.inf"));
+        EXPECT_TRUE(saveGame(saved, 5, path));
+        return path;
+    }
 
     void playersAtLevels(const std::vector<Integer>& levels) { seatPlayers(shared, levels); }
 

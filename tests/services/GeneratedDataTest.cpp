@@ -6,6 +6,7 @@
 #include "GameSound.h"
 #include "Players.h"
 #include "QtConversions.h"
+#include "SoundCharacter.h"
 
 #include <QFile>
 #include <QImage>
@@ -37,11 +38,13 @@ TEST(GeneratedData, PicturesLoadAndEveryCounterShowsItsSquareAndItsPlayer)
     }
 }
 
-// Every sound is heard: 16-bit PCM with real signal at a comfortable level, below
-// clipping, ending in a quarter second of silence that a sound server may swallow
-// without cutting the sound short. A file the sound system cannot read stays "loading"
-// for ever: every one must become ready. A new sound cuts off the one playing.
-TEST(GeneratedData, EverySoundIsAudibleAndANewOneCutsOffTheLast)
+// Every sound is heard and is the sound it should be: 16-bit PCM at a comfortable level,
+// below clipping, with the character the design gives it (a click, a stapler, a rising
+// ping, a low boink, a klaxon), ending in a quarter second of silence that a sound
+// server may swallow without cutting the sound short. A file the sound system cannot
+// read stays "loading" for ever: every one must become ready. A new sound cuts off the
+// one playing.
+TEST(GeneratedData, EverySoundIsAudibleAndSoundsAsDesigned)
 {
     GameSound player{QDir::current()};
     ASSERT_TRUE(player.load()) << "the sound module did not load";
@@ -50,13 +53,15 @@ TEST(GeneratedData, EverySoundIsAudibleAndANewOneCutsOffTheLast)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         const QByteArray bytes = file.readAll();
         EXPECT_TRUE(bytes.startsWith("RIFF") && bytes.mid(8, 8) == "WAVEfmt " && bytes.at(34) == 16) << name;
-        const auto* samples = reinterpret_cast<const qint16*>(bytes.constData() + 44);
-        const qsizetype count = (bytes.size() - 44) / 2;
-        const int loudest = std::abs(
-            *std::max_element(samples, samples + count, [](qint16 a, qint16 b) { return std::abs(a) < std::abs(b); }));
-        EXPECT_GT(loudest, 0.5 * 32768) << name << " is too quiet";
-        EXPECT_LT(loudest, 0.9 * 32768) << name << " is too loud";
-        EXPECT_TRUE(std::all_of(samples + count - 22050 / 4, samples + count, [](qint16 s) { return s == 0; })) << name;
+        const auto* raw = reinterpret_cast<const qint16*>(bytes.constData() + 44);
+        std::vector<double> samples(raw, raw + (bytes.size() - 44) / 2);
+        std::ranges::transform(samples, samples.begin(), [](double s) { return s / 32768; });
+        const double loudest = std::ranges::max(samples, {}, [](double s) { return std::abs(s); });
+        EXPECT_TRUE(std::abs(loudest) > 0.5 && std::abs(loudest) < 0.9) << name << " peaks at " << loudest;
+        EXPECT_TRUE(std::all_of(samples.end() - 22050 / 4, samples.end(), [](double s) { return s == 0; })) << name;
+        const auto character = zorbitan::testing::characterOf(samples, 22050);
+        EXPECT_EQ("wav\\" + zorbitan::testing::soundNamed(character) + ".wav", name)
+            << zorbitan::testing::describe(character);
         EXPECT_TRUE(QTest::qWaitFor([&] { return player.isReady(name); }, 5000)) << name;
     }
     player.playwav(sounds::klaxon);

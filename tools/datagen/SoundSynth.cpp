@@ -94,15 +94,26 @@ Samples synthesiseStapler()
     return out;
 }
 
+// A right answer: a ping that rises as it sounds, with a softer echo.
 Samples synthesiseSubping()
 {
     Samples out = silence(0.9);
     const double echoDelay = 0.28;
+    const auto ping = [](double u) {
+        if (u < 0.0) {
+            return 0.0;
+        }
+        // The pitch glides from 950 to 1500 Hz over the first 0.12 s: its phase is the
+        // integral of that frequency.
+        constexpr double low = 950.0;
+        constexpr double high = 1500.0;
+        constexpr double glide = 0.12;
+        const double phase = u < glide ? low * u + (high - low) * u * u / (2 * glide)
+                                       : low * glide + (high - low) * glide / 2 + high * (u - glide);
+        return std::sin(tau * phase) * std::min(1.0, u / 0.004) * std::exp(-u / 0.16);
+    };
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = timeOf(i);
-        const auto ping = [](double u) {
-            return u < 0.0 ? 0.0 : std::sin(tau * 1320.0 * u) * std::min(1.0, u / 0.004) * std::exp(-u / 0.16);
-        };
         out[i] = ping(t) + 0.35 * ping(t - echoDelay);
     }
     finish(out);

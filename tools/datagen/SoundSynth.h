@@ -14,7 +14,7 @@ using Samples = std::vector<double>;
 Samples synthesiseClick();   // a navigation button: a short dry tap
 Samples synthesiseClick1();  // a tick box: a higher, lighter tick
 Samples synthesiseStapler(); // taking a card: the press and the snap of a stapler
-Samples synthesiseSubping(); // a right answer: a sonar ping with its echo
+Samples synthesiseSubping(); // a right answer: a rising ping with its echo
 Samples synthesiseBoink();   // a wrong answer: a sagging cartoon spring
 Samples synthesiseKlaxon();  // a win: an old car horn, "aa-ooo-gah"
 
