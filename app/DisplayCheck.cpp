@@ -1,8 +1,10 @@
 #include "DisplayCheck.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace zorbitan {
 
@@ -15,6 +17,23 @@ bool isSet(const char* variable)
 } // namespace
 
 bool displayAvailable() { return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"); }
+
+std::vector<char*> argumentsChoosingPlatform(int argc, char* argv[])
+{
+    std::vector<char*> arguments(argv, argv + argc);
+    const bool chosen = isSet("QT_QPA_PLATFORM") || std::any_of(argv, argv + argc, [](const char* argument) {
+                            return std::strcmp(argument, "-platform") == 0 || std::strcmp(argument, "--platform") == 0;
+                        });
+    const char* session = std::getenv("XDG_SESSION_TYPE");
+    const bool wayland = isSet("WAYLAND_DISPLAY") || (session != nullptr && std::strcmp(session, "wayland") == 0);
+    if (!chosen && wayland && isSet("DISPLAY")) {
+        static char platform[] = "-platform";
+        static char xwayland[] = "xcb";
+        arguments.insert(arguments.end(), {platform, xwayland});
+    }
+    arguments.push_back(nullptr);
+    return arguments;
+}
 
 void explainMissingDisplay(const char* program)
 {

@@ -15,7 +15,9 @@ int main(int argc, char* argv[])
         explainMissingDisplay(argv[0]);
         return 2;
     }
-    QApplication app(argc, argv);
+    std::vector<char*> arguments = argumentsChoosingPlatform(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    QApplication app(count, arguments.data());
     prepareApplication();
     GameSession session(randomFromTheTimeOfDay(), [] { QCoreApplication::quit(); });
     session.navigator().show<Titlefrm>();

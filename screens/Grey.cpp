@@ -3,6 +3,7 @@
 #include "ScreenStyle.h"
 #include "WindowServices.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -22,10 +23,24 @@ void Grey::Form_Load()
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         setGeometry(screen->geometry());
     }
+    if (backdropHoldsScreens()) {
+        setWindowState(Qt::WindowFullScreen);
+        navigator().holdScreensIn(this);
+    }
 }
 
 // Without a window manager nothing keeps the backdrop at the bottom: a click on it puts
 // it back there, leaving the game's windows in their order.
 void Grey::mousePressEvent(QMouseEvent* /*event*/) { lower(); }
+
+// The screens it holds stay open when it goes, as windows of their own.
+void Grey::closeEvent(QCloseEvent* event)
+{
+    GameWindow::closeEvent(event);
+    if (event->isAccepted() && backdropHoldsScreens()) {
+        hide();
+        navigator().holdScreensIn(nullptr);
+    }
+}
 
 } // namespace zorbitan

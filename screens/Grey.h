@@ -6,7 +6,7 @@ namespace zorbitan {
 
 // The backdrop: a plain blue window over the whole display, behind the game's windows,
 // so the desktop does not distract. It reacts to nothing; a click on it leaves the
-// game's windows in front.
+// game's windows in front. On a Wayland desktop it holds the game's screens instead.
 class Grey : public GameWindow {
 public:
     explicit Grey(ScreenNavigator& navigator);
@@ -15,6 +15,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool closedByPlayer() override { return false; }
 };
 

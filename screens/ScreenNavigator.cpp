@@ -1,5 +1,6 @@
 #include "ScreenNavigator.h"
 
+#include "WindowServices.h"
 #include "widgets/Accessibility.h"
 #include "widgets/KeyboardFocus.h"
 
@@ -26,6 +27,29 @@ void ScreenNavigator::bringToFront(QWidget& screen)
     screen.raise();
     if (!screen.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus)) {
         screen.activateWindow();
+    }
+}
+
+void ScreenNavigator::hold(QWidget& screen)
+{
+    if (holder_ != nullptr && &screen != holder_) {
+        holdInBackdrop(screen, *holder_);
+    }
+}
+
+void ScreenNavigator::holdScreensIn(QWidget* backdrop)
+{
+    QWidget* const previous = holder_;
+    holder_ = backdrop;
+    for (const auto& [type, screen] : open_) {
+        if (screen == nullptr || screen == backdrop || screen == previous) {
+            continue;
+        }
+        if (backdrop != nullptr) {
+            holdInBackdrop(*screen, *backdrop);
+        } else if (screen->parentWidget() == previous) {
+            releaseFromBackdrop(*screen);
+        }
     }
 }
 

@@ -48,6 +48,7 @@ public:
             screen = new Screen(*this);
             screen->setAttribute(Qt::WA_DeleteOnClose);
             open_[typeid(Screen)] = screen;
+            hold(*screen);
             screen->Form_Load();
         }
         bringToFront(*screen);
@@ -79,11 +80,18 @@ public:
     // Closes every screen and ends the program.
     void endProgram();
 
+    // Where the backdrop holds the screens (on a Wayland desktop), the backdrop takes in
+    // every open screen and every screen opened while it is shown; without one (nullptr)
+    // they go back on the desktop as windows of their own.
+    void holdScreensIn(QWidget* backdrop);
+
 private:
     static void bringToFront(QWidget& screen);
+    void hold(QWidget& screen);
 
     ScreenContext context_;
     std::unordered_map<std::type_index, QPointer<QWidget>> open_;
+    QPointer<QWidget> holder_;
 };
 
 } // namespace zorbitan

@@ -18,35 +18,55 @@
 namespace zorbitan {
 
 namespace {
-// The frame a window manager draws around the game's windows, the same for all of them:
-// none until a window has been framed, and none without a window manager.
-QMargins knownFrame;
-
 QSize toTwips(QSize pixels) { return {pixelsToTwips(pixels.width()), pixelsToTwips(pixels.height())}; }
 
-QRect availableArea(const QWidget& screen)
+// The area a screen is centred in: the display's available area, or the backdrop that
+// holds it.
+QRect areaFor(const QWidget& screen)
 {
+    if (!screen.isWindow()) {
+        return screen.parentWidget()->rect();
+    }
     const QScreen* display = screen.screen() != nullptr ? screen.screen() : QGuiApplication::primaryScreen();
     return display != nullptr ? display->availableGeometry() : QRect();
 }
 
-// Puts the window, frame included, in the middle of the available area; the client area
-// keeps its size.
-void placeCentred(QWidget& screen)
+// The frame a window manager draws around a window, as the platform knows it now: the
+// window's own once it is framed, else that of another of the game's framed windows on
+// the display. None without a window manager, and none around a screen in the backdrop.
+QMargins frameOf(const QWidget& screen)
 {
-    const QRect area = availableArea(screen);
-    const QPoint offset = centredTopLeft(toTwips(area.size()), toTwips(screen.size().grownBy(knownFrame)));
-    const QPoint frameTopLeft = area.topLeft() + QPoint(twipsToPixels(offset.x()), twipsToPixels(offset.y()));
-    screen.setGeometry(QRect(frameTopLeft + QPoint(knownFrame.left(), knownFrame.top()), screen.size()));
+    if (!screen.isWindow()) {
+        return {};
+    }
+    if (const QWindow* own = screen.windowHandle(); own != nullptr && own->isExposed()) {
+        return own->frameMargins();
+    }
+    for (const QWindow* other : QGuiApplication::topLevelWindows()) {
+        if (other->isExposed() && !other->flags().testFlag(Qt::FramelessWindowHint)) {
+            return other->frameMargins();
+        }
+    }
+    return {};
 }
 
-// Once the window manager has framed the window and it shows, its frame is known; a
-// window placed with another frame in mind is centred again.
+// Puts the window, frame included, in the middle of its area; the client area keeps its
+// size.
+void placeCentred(QWidget& screen, const QMargins& frame)
+{
+    const QRect area = areaFor(screen);
+    const QPoint offset = centredTopLeft(toTwips(area.size()), toTwips(screen.size().grownBy(frame)));
+    const QPoint frameTopLeft = area.topLeft() + QPoint(twipsToPixels(offset.x()), twipsToPixels(offset.y()));
+    screen.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), screen.size()));
+}
+
+// Once the window manager has framed the window and it shows, the window is centred
+// again if its frame turns out other than the one it was placed with.
 class FrameWatcher : public QObject {
 public:
     static constexpr const char* name = "FrameWatcher";
 
-    explicit FrameWatcher(QWidget& screen) : QObject(&screen), screen_(screen)
+    FrameWatcher(QWidget& screen, const QMargins& placedWith) : QObject(&screen), screen_(screen), frame_(placedWith)
     {
         setObjectName(name);
         screen.windowHandle()->installEventFilter(this);
@@ -57,10 +77,8 @@ protected:
     {
         if (event->type() == QEvent::Expose && screen_.windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
-            const QMargins frame = screen_.windowHandle()->frameMargins();
-            if (frame != knownFrame) {
-                knownFrame = frame;
-                placeCentred(screen_);
+            if (screen_.windowHandle()->frameMargins() != frame_) {
+                placeCentred(screen_, screen_.windowHandle()->frameMargins());
             }
             deleteLater();
         }
@@ -69,14 +87,19 @@ protected:
 
 private:
     QWidget& screen_;
+    QMargins frame_;
 };
 
 void centre(QWidget& screen)
 {
-    placeCentred(screen);
+    const QMargins frame = frameOf(screen);
+    placeCentred(screen, frame);
+    if (!screen.isWindow()) {
+        return;
+    }
     screen.winId(); // the native window, to watch for its frame
     if (screen.findChild<QObject*>(QString::fromLatin1(FrameWatcher::name), Qt::FindDirectChildrenOnly) == nullptr) {
-        new FrameWatcher(screen);
+        new FrameWatcher(screen, frame);
     }
 }
 } // namespace
@@ -104,11 +127,39 @@ void centreform(QWidget& screen)
 
 void centreAtOwnSize(QWidget& screen) { centre(screen); }
 
+bool backdropHoldsScreens()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform.startsWith(QLatin1String("wayland")) ||
+           (platform == QLatin1String("xcb") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+}
+
 void makeBackdrop(QWidget& window)
 {
+    if (backdropHoldsScreens()) { // its screens are its children: it takes the keyboard for them
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        return;
+    }
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
                           Qt::WindowDoesNotAcceptFocus);
     keepOutOfTaskbar(window);
+}
+
+void holdInBackdrop(QWidget& screen, QWidget& backdrop)
+{
+    // Drawn into the backdrop's own window: a window of its own inside it would keep
+    // showing what once lay over it.
+    screen.setAttribute(Qt::WA_NativeWindow, false);
+    screen.setParent(&backdrop);
+    centreAtOwnSize(screen);
+    screen.show();
+}
+
+void releaseFromBackdrop(QWidget& screen)
+{
+    screen.setParent(nullptr, Qt::Window);
+    centreAtOwnSize(screen);
+    screen.show();
 }
 
 void openWebPage() { QDesktopServices::openUrl(QUrl(toQString(publisher::webAddress))); }

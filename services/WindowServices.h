@@ -31,14 +31,27 @@ void centreform(QWidget& screen);
 //
 // Both keep the client area exactly as designed and centre the whole window, the frame
 // and title bar a window manager draws around it included, on the display's available
-// area. The frame is known only once a window manager has framed a window: until then
-// the frame of the game's earlier windows stands in, and the window is centred again if
-// its own turns out different.
+// area, or in the backdrop that holds it. A window's frame is known only once a window
+// manager has framed it: until then the frame of another of the game's windows stands
+// in, and the window is centred again if its own turns out different.
 void centreAtOwnSize(QWidget& screen);
 
+// A Wayland desktop places a Wayland window itself and keeps no window behind another,
+// and its window manager for X windows may not keep a window below either. There the
+// backdrop, while it is shown, holds the game's screens instead: it covers the display
+// as a whole-screen window and the screens stand in its middle. True on such a desktop,
+// natively or through Xwayland.
+bool backdropHoldsScreens();
+
 // The backdrop's place: behind the game's windows, never given the focus, and kept out
-// of the task bar and the window switcher.
+// of the task bar and the window switcher; or, where it holds the screens, a window over
+// the whole display.
 void makeBackdrop(QWidget& window);
+
+// Puts a screen into the backdrop that holds the screens, in its middle, or back on the
+// desktop as a window of its own.
+void holdInBackdrop(QWidget& screen, QWidget& backdrop);
+void releaseFromBackdrop(QWidget& screen);
 
 // Asks the desktop to open the game's web page; a failure is ignored.
 void openWebPage();

@@ -74,10 +74,15 @@ shot() { # for people to look at, where ImageMagick is installed
     if command -v import >/dev/null; then import -window root "$shots/installed-$1.png"; fi
 }
 # The window with the keyboard focus stands where the layout puts it: the small screens
-# centred at their own size, the game screen at its standard size, on 1280 x 1024.
+# centred at their own size, the game screen at its standard size, on 1280 x 1024. A
+# busy machine may take its time to get there.
 expect_focus_window_at() {
-    place=$(xdotool getwindowfocus getwindowgeometry | tr -d '\n' | sed 's/.*Position: \([0-9,]*\).*Geometry: \([0-9x]*\).*/\1 \2/')
-    [ "$place" = "$1 $2" ] || fail "$3 is at $place, not at $1 $2"
+    for attempt in $(seq 1 50); do
+        place=$(xdotool getwindowfocus getwindowgeometry | tr -d '\n' | sed 's/.*Position: \([0-9,]*\).*Geometry: \([0-9x]*\).*/\1 \2/')
+        [ "$place" = "$1 $2" ] && return
+        sleep 0.2
+    done
+    fail "$3 is at $place, not at $1 $2"
 }
 game_window() {
     timeout 10 xdotool search --sync --onlyvisible --name '^Zorbitan$' >/dev/null || fail "no game screen"

@@ -2,6 +2,7 @@
 // options, rules, levels and back, where each opens and what each command sets and
 // sounds; every button and tick box reached by Tab, and an answer typed that counts.
 
+#include "DisplayCheck.h"
 #include "Fandlerules.h"
 #include "Grey.h"
 #include "Playlevel.h"
@@ -213,4 +214,34 @@ TEST_F(Navigation, AnAnswerTypedOnTheKeyboardCounts)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(shared.boardowner[12], 1);
     EXPECT_EQ(control(&game, "Label1_12").accessibleName(), "12, Blue counter"); // as a screen reader reads it
+}
+
+// In a Wayland session with Xwayland the game asks for Xwayland itself, unless the
+// player chose a platform; without Xwayland, or outside Wayland, it asks for nothing.
+TEST(Platform, AWaylandSessionRunsThroughXwaylandUnlessThePlayerChose)
+{
+    const QByteArray saved[] = {qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM")};
+    const auto arguments = [](const char* wayland, const char* display, const char* platform, const char* argument) {
+        for (const auto& [variable, value] :
+             {std::pair{"WAYLAND_DISPLAY", wayland}, {"DISPLAY", display}, {"QT_QPA_PLATFORM", platform}}) {
+            value != nullptr ? qputenv(variable, value) : qunsetenv(variable);
+        }
+        char program[] = "zorbitan";
+        std::vector<char*> given{program};
+        QByteArray extra(argument != nullptr ? argument : "");
+        if (argument != nullptr) {
+            given.push_back(extra.data());
+        }
+        QStringList result;
+        for (const char* one : argumentsChoosingPlatform(static_cast<int>(given.size()), given.data())) {
+            result << (one != nullptr ? QString::fromLatin1(one) : QStringLiteral("."));
+        }
+        return result.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(arguments("wayland-0", ":1", nullptr, nullptr), "zorbitan -platform xcb .");
+    EXPECT_EQ(arguments("wayland-0", ":1", "wayland", nullptr), "zorbitan .");
+    EXPECT_EQ(arguments("wayland-0", ":1", nullptr, "-platform"), "zorbitan -platform .");
+    EXPECT_EQ(arguments("wayland-0", nullptr, nullptr, nullptr), "zorbitan .");
+    EXPECT_EQ(arguments(nullptr, ":1", nullptr, nullptr), "zorbitan .");
+    arguments(saved[0].data(), saved[1].data(), saved[2].data(), nullptr);
 }
