@@ -1,24 +1,25 @@
 # The two commands: `make run` starts the game, `make test` runs every test.
 # Both install any missing Debian packages first, then configure and build with CMake.
 #
-# `make test` runs, in this order: the static checks, the saved-game fuzzer, the whole
-# suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and the whole suite
-# as the game ships. `make soak` plays a long soak of random games and answers a few
-# hundred cards by mouse in real windows; `make bench` measures; `make ratio` weighs the
-# tests against the game.
+# `make test` runs, in this order: the static checks, the whole suite built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the whole suite as the game ships.
+# `make soak` plays a long soak of random games and answers a few hundred cards by mouse
+# in real windows; `make bench` measures; `make ratio` weighs the tests against the game.
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
-FUZZ_DIR ?= build-fuzz
-FUZZ_SECONDS ?= 60
 SOAK_GAMES ?= 100000
 SOAK_ANSWERS ?= 500
 # No test in `make test` should come near this; the soak's long runs get an hour.
 TEST_TIMEOUT ?= 600
 JOBS ?= $(shell nproc)
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
+# GCC 12's leak checker can crash reading the thread-local storage of threads Qt started
+# and ended (it reports "Tracer caught signal 11"); its interception of that storage is
+# not needed to find leaks.
+SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test lint fuzz sanitize soak bench ratio clean
+.PHONY: all deps configure build run test lint sanitize soak bench ratio clean
 
 all: build
 
@@ -34,7 +35,7 @@ build: configure
 run: build
 	@$(BUILD_DIR)/bin/zorbitan
 
-test: build lint fuzz sanitize
+test: build lint sanitize
 	@echo "== The whole suite"
 	@cd $(BUILD_DIR) && ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
 
@@ -45,36 +46,31 @@ lint: build
 		|| { grep -E 'warning:|error:' $(BUILD_DIR)/clang-tidy.log; exit 1; }
 	@echo "clang-tidy: no findings"
 
-fuzz: deps
-	@echo "== Fuzzing the saved-game reader for $(FUZZ_SECONDS) s"
-	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DZORBITAN_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ_DIR) -j $(JOBS)
-	@tests/fuzz/run.sh $(FUZZ_DIR)/bin/savedgame_fuzz $(FUZZ_DIR)/corpus $(FUZZ_SECONDS)
-
 sanitize: deps
 	@echo "== The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBITAN_SANITIZE=ON >/dev/null
-	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
+	@$(SANITIZER_OPTIONS) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	@cd $(SANITIZE_DIR) && $(SANITIZER_OPTIONS) ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
 
 soak: build
 	@ZORBITAN_SOAK_GAMES=$(SOAK_GAMES) $(BUILD_DIR)/bin/core_tests --gtest_filter=GameScreen.RandomPlayKeepsTheRules
 	@echo "== $(SOAK_ANSWERS) answer clicks in a real window, once without and once with a window manager"
 	@cd $(BUILD_DIR) && ZORBITAN_ANSWERS=$$(( $(SOAK_ANSWERS) / 2 )) ctest --output-on-failure --timeout 3600 -j 2 -R 'e2e[.]play'
 
-# Non-blank lines of C++ tracked under the folders given.
-cpp_lines = $$(git ls-files $(1) | grep -E '\.(cpp|h|hpp|cc)$$' | xargs -r cat | grep -c -v -E '^\s*$$')
-
-# The tests against the game's own code, in non-blank lines of C++; the aim is 25 to 35 %.
+# Non-blank lines of the files given on standard input.
+count_lines = xargs -r cat | grep -c -v -E '^\s*$$'
+# The tests (every file of C++, shell, Python and CMake under tests/) against the rest of
+# the project's code in those languages and the Makefile; the aim is 25 to 35 %.
 ratio:
-	@code=$(call cpp_lines,core screens services app tools); tests=$(call cpp_lines,tests); \
-	echo "game code (core screens services app tools): $$code lines"; \
-	echo "tests (tests): $$tests lines"; \
+	@code=$$(git ls-files | grep -v -E '^(tests|translations|docs|dist)/' | grep -E '\.(cpp|h|sh|py)$$|CMakeLists\.txt$$|^Makefile$$' | $(count_lines)); \
+	tests=$$(git ls-files tests | grep -E '\.(cpp|h|sh|py)$$|CMakeLists\.txt$$' | $(count_lines)); \
+	tests_cpp=$$(git ls-files tests | grep -E '\.(cpp|h)$$' | $(count_lines)); \
+	echo "code (all but tests/, translations/, docs/ and dist/): $$code lines"; \
+	echo "tests (tests/): $$tests lines, $$tests_cpp of them C++"; \
 	awk -v t=$$tests -v c=$$code 'BEGIN { r = 100 * t / c; printf "tests are %.1f %% of the code (aim: 25 to 35 %%)\n", r; exit (r < 25 || r > 35) }'
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
 
 bench: build
 	@bench/run.sh $(BUILD_DIR)/bin

@@ -78,8 +78,7 @@ QString textOf(const QWidget& widget)
 class Languages : public ScreenTest, public ::testing::WithParamInterface<const char*> {};
 
 struct Message {
-    QString context;
-    QString source;
+    QString context, source;
     QStringList translations; // one, or a language's singular and plural
 };
 
@@ -88,28 +87,26 @@ QList<Message> messagesOf(const QString& language)
 {
     QFile file(QStringLiteral(TRANSLATIONS_FOLDER "/zorbitan_%1.ts").arg(language));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    QXmlStreamReader xml(&file);
     QList<Message> messages;
     QString context;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
+    bool numerus = false;
+    for (QXmlStreamReader xml(&file); xml.readNextStartElement() || !xml.atEnd();) {
         const auto name = xml.name();
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("message")) {
             messages.append({context, {}, {}});
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (name == QLatin1String("source")) {
             messages.last().source = xml.readElementText();
-        } else if (name == QLatin1String("translation") && xml.attributes().isEmpty() &&
-                   !messages.last().source.isEmpty()) {
-            messages.last().translations << xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        } else if (name == QLatin1String("numerusform")) {
+        } else if ((name == QLatin1String("translation") && !numerus) || name == QLatin1String("numerusform")) {
             messages.last().translations << xml.readElementText();
         }
     }
     return messages;
 }
 
-// The numbers and placeholders of a text, in order of size: "%1", "10", "70".
+// The numbers and placeholders of a text, in order: "%1", "10", "70".
 QStringList numbersIn(const QString& text)
 {
     QStringList numbers;
@@ -208,20 +205,16 @@ TEST_F(ScreenTest, AGermanGameWritesItsSumsWithGermanSigns)
     QCoreApplication::installTranslator(&german);
     playersAtLevels({1});
     fan1& game = navigator.show<fan1>();
-    const std::pair<std::vector<std::pair<int, int>>, std::pair<const char*, int>> cards[] = {
-        {{{1, 2}, {0, 3}, {6, 10}, {1, 3}}, {"7 \u00B7 5", 35}}, // 7 times the table of 5
-        {{{1, 2}, {2, 3}, {6, 10}, {1, 3}}, {"35 : 5", 7}},      // the same drawn as a division
-    };
-    for (const auto& [draws, card] : cards) {
-        for (const auto& [position, outOf] : draws) {
+    for (const auto& [kind, shown, answer] : {std::tuple{0, "7 \u00B7 5", 35}, {2, "35 : 5", 7}}) {
+        for (const auto& [position, outOf] : {std::pair{1, 2}, {kind, 3}, {6, 10}, {1, 3}}) { // 7 and the table of 5
             random.next.push_back(TestGame::fractionFor(position, outOf));
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return control(&game, "Label5").isEnabled(); }, 4000));
         click(control(&game, "Label5"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return shared.answers[0] != "x"; }, 2000));
-        EXPECT_EQ(control<QLabel>(&game, "Label4").text(), QString::fromUtf8(card.first));
-        click(control(&game, qPrintable(QStringLiteral("Label1_%1").arg(card.second))));
-        EXPECT_EQ(shared.boardowner[card.second], 1) << card.first;
+        EXPECT_EQ(control<QLabel>(&game, "Label4").text(), QString::fromUtf8(shown));
+        click(control(&game, qPrintable(QStringLiteral("Label1_%1").arg(answer))));
+        EXPECT_EQ(shared.boardowner[answer], 1) << shown;
     }
     QCoreApplication::removeTranslator(&german);
 }

@@ -1,3 +1,4 @@
+#include "GamePaths.h"
 #include "SavedGame.h"
 
 #include <QFile>
@@ -79,4 +80,27 @@ TEST_F(SavedGameFile, AShortFileOrAnImpossibleValueStopsTheRestart)
     writeExample(202, "32766");
     EXPECT_TRUE(readSavedGame(shared, path));
     EXPECT_FALSE(readSavedGame(shared, folder.filePath(QStringLiteral("missing.inf"))));
+}
+
+// The game works in the first folder that holds its data folders: the current one, its
+// own, or an installed copy's share/zorbitan; it keeps the saved game there, but for an
+// installed copy, whose games go to the user's own folder.
+TEST(SavedGameFolder, AnInstalledCopyKeepsItsGamesInTheUsersFolder)
+{
+    const QTemporaryDir root;
+    const QString installed = root.filePath(QStringLiteral("usr/share/zorbitan"));
+    const QString build = root.filePath(QStringLiteral("build/bin"));
+    const QString elsewhere = root.filePath(QStringLiteral("home"));
+    for (const QString& data : {installed, build}) {
+        for (const char* folder : {"Images", "counters", "wav"}) {
+            ASSERT_TRUE(QDir().mkpath(data + QLatin1Char('/') + QLatin1String(folder)));
+        }
+    }
+    QDir().mkpath(elsewhere);
+    const QString program = root.filePath(QStringLiteral("usr/bin"));
+    EXPECT_EQ(chooseWorkingFolder(elsewhere, program), QDir::cleanPath(installed));
+    EXPECT_EQ(chooseSaveFolder(QDir::cleanPath(installed), program, QStringLiteral("/user")), "/user");
+    EXPECT_EQ(chooseWorkingFolder(elsewhere, build), build);
+    EXPECT_EQ(chooseSaveFolder(build, build, QStringLiteral("/user")), build);
+    EXPECT_EQ(chooseWorkingFolder(build, program), build);
 }
