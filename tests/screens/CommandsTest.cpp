@@ -173,7 +173,8 @@ TEST_F(Commands, ExitKeepsAnUnfinishedGame)
     takeCardAndAnswer(game, 1);
     takeCardAndAnswer(game, 12);
     click(control(&game, "Label3_0"));
-    EXPECT_TRUE(savedBytes().startsWith("1\r\n1\r\n") && savedBytes().endsWith("2\r\n1\r\n0\r\n")) << savedBytes().data();
+    EXPECT_TRUE(savedBytes().startsWith("1\r\n1\r\n") && savedBytes().endsWith("2\r\n1\r\n0\r\n"))
+        << savedBytes().data();
     EXPECT_TRUE(isOpen<Titlefrm>() && isOpen<Grey>() && !isOpen<fan1>());
     EXPECT_EQ(shared.soundon, 1);
 }

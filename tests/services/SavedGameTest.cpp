@@ -1,5 +1,5 @@
-#include "GamePaths.h"
 #include "SavedGame.h"
+#include "GamePaths.h"
 
 #include <QFile>
 #include <QTemporaryDir>
