@@ -29,6 +29,12 @@ struct Label {
     {
         caption = words;
         numbers = std::move(filledIn);
+        literal = false;
+    }
+    void showAsIs(std::string_view text)
+    {
+        setCaption(text);
+        literal = true;
     }
 };
 

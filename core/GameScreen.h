@@ -24,7 +24,7 @@ struct GameScreenControls {
     Label Label2{std::string(players[0].turnLine), colours::paleBlue, true, true, {6030, 0, 4125, 840}};
     Label Label5{gameText("GameText", "Take a card"), colours::buttonBlue, true, true, {1260, 1080, 2175, 495}};
     Shape Shape4{colours::blue, colours::black, true, {600, 1920, 3495, 4455}};
-    Label Label4{std::string(cardBack), colours::yellow, true, true, {720, 2160, 3255, 2415}};
+    Label Label4{std::string(cardBack), colours::yellow, true, true, {720, 2160, 3255, 2415}, {}, -1, true};
     Label Label7{gameText("GameText", "ANSWER"), colours::white, false, true, {720, 4620, 3255, 555}};
     Label Label6{"ZORBITAN", colours::white, false, true, {720, 5160, 3255, 1215}, {}, -1, true};
     Label Label11{"Level 1", colours::yellow, false, true, {1440, 6480, 1845, 585}};

@@ -57,7 +57,7 @@ void GameScreen::Timer3_Timer()
 // The card's back and a new card for the next player.
 void GameScreen::Timer5_Timer()
 {
-    controls_.Label4.setCaption(cardBack);
+    controls_.Label4.showAsIs(cardBack); // the game's name, the same in every language
     controls_.Label4.visible = true;
     controls_.Label5.enabled = turnCanAdvance(turnnumber_);
     timer(GameTimer::Timer5).stop();
