@@ -16,9 +16,7 @@ Card deal(Card (*dealer)(CardState&, const RandomFraction&), std::vector<std::pa
           CardState state = {})
 {
     ScriptedRandom random; // drawing more than given throws
-    for (const auto& [position, outOf] : draws) {
-        random.next.push_back(TestGame::fractionFor(position, outOf));
-    }
+    random.draw(draws);
     Card card = dealer(state, std::ref(random));
     EXPECT_TRUE(random.next.empty()) << "drawn fewer times than given";
     return card;

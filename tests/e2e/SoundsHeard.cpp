@@ -40,7 +40,7 @@ int main(int argc, char* argv[])
         const SoundCharacter character = characterOf(sound, rate);
         const std::string name = soundNamed(character);
         if (name.empty()) {
-            std::fprintf(stderr, "sounds-heard: like none of the game's sounds: %s\n", describe(character).c_str());
+            std::fprintf(stderr, "sounds-heard: like none of the game's sounds: %s\n", character.describe().c_str());
         } else {
             heard << QString::fromStdString(name);
         }

@@ -187,7 +187,7 @@ TEST_F(Commands, OnlyAGameWorthKeepingIsKept)
     const QByteArray older = savedBytes();
     fan1& won = restart();
     takeCardAndAnswer(won, 3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return won.model().winner() == 1; }, 4000));
+    ASSERT_TRUE(waitFor([&] { return won.model().winner() == 1; }));
     click(control(&won, "Label3_0"));
     const std::size_t heard = sounds.size();
     QEventLoop closing; // the closed screen lives on until this loop ends
@@ -247,9 +247,9 @@ TEST_F(Commands, TheKeyboardReachesEveryControlAndAnswers)
                                                                   "Label7_2", "Label9_0", "Label9_1", "Label9_2"}));
     fan1& game = navigator.show<fan1>();
     EXPECT_EQ(tabStops(game), (QStringList{"Label5", "Label1_1", "Label3_0", "Label3_1", "Check3"}));
-    random.next = {(37 - 0.5) / 60.0}; // "a factor of 12"
+    random.draw({{36, 60}}); // "a factor of 12"
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return game.model().turnnumber() == 0; }, 2000));
+    ASSERT_TRUE(waitFor([&] { return game.model().turnnumber() == 0; }));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(shared.boardowner[12], 1);

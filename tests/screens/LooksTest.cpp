@@ -61,8 +61,8 @@ TEST_F(Looks, TheGameScreenThroughAGame)
     click(control(&navigator.show<Titlefrm>(), "Label6")); // Restart Previous Game
     fan1& restored = open<fan1>();
     takeCardAndAnswer(restored, 3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return restored.model().flashcount() == 5; }, 4000));
+    ASSERT_TRUE(waitFor([&] { return restored.model().flashcount() == 5; }));
     expectAsLaidOut(restored, QStringLiteral("during the win"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !restored.model().controls().timers[3].enabled; }, 8000));
+    ASSERT_TRUE(waitFor([&] { return !restored.model().controls().timers[3].enabled; }));
     expectAsLaidOut(restored, QStringLiteral("after the win"));
 }

@@ -40,9 +40,9 @@ protected:
         saveAGame();
         click(control(&navigator.show<Titlefrm>(), "Label6")); // Restart Previous Game
         fan1& game = ScreenTest::open<fan1>();
-        random.next.push_back(zorbitan::testing::TestGame::fractionFor(37 - 1, 60)); // a factor of 12
+        random.draw({{36, 60}}); // "a factor of 12"
         click(control(&game, "Label5"));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return shared.answers[0] != "x"; }, 2000));
+        EXPECT_TRUE(waitFor([&] { return shared.answers[0] != "x"; }));
         shared.soundon = soundOn ? 1 : 0;
         return game;
     }

@@ -220,12 +220,10 @@ TEST_F(ScreenTest, AGermanGameWritesItsSumsWithGermanSigns)
     playersAtLevels({1});
     fan1& game = navigator.show<fan1>();
     for (const auto& [kind, shown, answer] : {std::tuple{0, "7 \u00B7 5", 35}, {2, "35 : 5", 7}}) {
-        for (const auto& [position, outOf] : {std::pair{1, 2}, {kind, 3}, {6, 10}, {1, 3}}) { // 7 and the table of 5
-            random.next.push_back(TestGame::fractionFor(position, outOf));
-        }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return control(&game, "Label5").isEnabled(); }, 4000));
+        random.draw({{1, 2}, {kind, 3}, {6, 10}, {1, 3}}); // 7 and the table of 5
+        ASSERT_TRUE(waitFor([&] { return control(&game, "Label5").isEnabled(); }));
         click(control(&game, "Label5"));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return shared.answers[0] != "x"; }, 2000));
+        ASSERT_TRUE(waitFor([&] { return shared.answers[0] != "x"; }));
         EXPECT_EQ(control<QLabel>(&game, "Label4").text(), QString::fromUtf8(shown));
         click(control(&game, qPrintable(QStringLiteral("Label1_%1").arg(answer))));
         EXPECT_EQ(shared.boardowner[answer], 1) << shown;

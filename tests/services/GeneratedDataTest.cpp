@@ -16,34 +16,29 @@
 using namespace zorbitan;
 
 // Each counter: the square's own colour around a disc in the player's colour, with a rim
-// that stands out from the square, and counters told apart without colour too.
-TEST(GeneratedData, PicturesLoadAndEveryCounterShowsItsSquareAndItsPlayer)
+// that stands out from the square; the players' counters told apart without colour too.
+TEST(GeneratedData, EveryCounterShowsItsSquareAndItsPlayer)
 {
-    EXPECT_EQ(QImage(resolveGamePath("images\\zorbitanmd.bmp")).size(), QSize(320, 240));
-    EXPECT_EQ(QImage(resolveGamePath("Images\\logo2.jpg")).size(), QSize(100, 139));
     for (const auto& square : squareColours) {
+        QList<QImage> grey;
         for (int k = 0; k < maxPlayers; ++k) {
             const std::string name = counterPicturePath(square.prefix, playerAtIndex(k).prefix);
             const QImage picture(resolveGamePath(name));
             ASSERT_EQ(picture.size(), QSize(40, 40)) << name;
-            EXPECT_EQ(picture.pixelColor(0, 0), toQColor(square.rgb)) << name;
+            EXPECT_TRUE(picture.pixelColor(0, 0) == toQColor(square.rgb) &&
+                        picture.pixelColor(20, 4) != toQColor(square.rgb));
             EXPECT_EQ(picture.pixelColor(20, 10), toQColor(playerAtIndex(k).colour)) << name;
-            EXPECT_NE(picture.pixelColor(20, 4), toQColor(square.rgb)) << name;
-            for (int other = k + 1; other < maxPlayers; ++other) {
-                EXPECT_NE(picture.convertToFormat(QImage::Format_Grayscale8),
-                          QImage(resolveGamePath(counterPicturePath(square.prefix, playerAtIndex(other).prefix)))
-                              .convertToFormat(QImage::Format_Grayscale8));
-            }
+            EXPECT_FALSE(grey.contains(picture.convertToFormat(QImage::Format_Grayscale8))) << name;
+            grey << picture.convertToFormat(QImage::Format_Grayscale8);
         }
     }
 }
 
 // Every sound is heard and is the sound it should be: 16-bit PCM at a comfortable level,
-// below clipping, with the character the design gives it (a click, a stapler, a rising
-// ping, a low boink, a klaxon), ending in a quarter second of silence that a sound
-// server may swallow without cutting the sound short. A file the sound system cannot
-// read stays "loading" for ever: every one must become ready. A new sound cuts off the
-// one playing.
+// below clipping, with the character the design gives it, ending in a quarter second of
+// silence a sound server may swallow without cutting the sound short. A file the sound
+// system cannot read stays "loading" for ever: each must become ready. A new sound cuts
+// off the one playing.
 TEST(GeneratedData, EverySoundIsAudibleAndSoundsAsDesigned)
 {
     GameSound player{QDir::current()};
@@ -56,12 +51,11 @@ TEST(GeneratedData, EverySoundIsAudibleAndSoundsAsDesigned)
         const auto* raw = reinterpret_cast<const qint16*>(bytes.constData() + 44);
         std::vector<double> samples(raw, raw + (bytes.size() - 44) / 2);
         std::ranges::transform(samples, samples.begin(), [](double s) { return s / 32768; });
-        const double loudest = std::ranges::max(samples, {}, [](double s) { return std::abs(s); });
-        EXPECT_TRUE(std::abs(loudest) > 0.5 && std::abs(loudest) < 0.9) << name << " peaks at " << loudest;
+        const double loudest = std::abs(std::ranges::max(samples, {}, [](double s) { return std::abs(s); }));
+        EXPECT_TRUE(loudest > 0.5 && loudest < 0.9) << name << " peaks at " << loudest;
         EXPECT_TRUE(std::all_of(samples.end() - 22050 / 4, samples.end(), [](double s) { return s == 0; })) << name;
         const auto character = zorbitan::testing::characterOf(samples, 22050);
-        EXPECT_EQ("wav\\" + zorbitan::testing::soundNamed(character) + ".wav", name)
-            << zorbitan::testing::describe(character);
+        EXPECT_EQ("wav\\" + zorbitan::testing::soundNamed(character) + ".wav", name) << character.describe();
         EXPECT_TRUE(QTest::qWaitFor([&] { return player.isReady(name); }, 5000)) << name;
     }
     player.playwav(sounds::klaxon);

@@ -15,8 +15,7 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-
-    // Blue on 5, Red on 17, two players, turn 3, sound on: 203 lines, with one changed.
+    // Blue on 5, Red on 17, two players, turn 3, sound on: 203 lines, one of them changed.
     void writeExample(int line = 0, const QByteArray& value = {}, const QByteArray& ending = "\r\n") const
     {
         QFile file(path);
@@ -28,14 +27,15 @@ protected:
             file.write((k == line ? value : text) + ending);
         }
     }
-
     QTemporaryDir folder;
     QString path = folder.filePath(QStringLiteral("lastgame.inf"));
     Module1 shared;
 };
 } // namespace
 
-TEST_F(SavedGameFile, AGameIsWrittenByteForByteAndReadBackForgivingLineEndsAndBlanks)
+// Written byte for byte as the format gives it; read back forgiving line ends and blanks;
+// closed again, so a second save over it works.
+TEST_F(SavedGameFile, AGameIsWrittenByteForByteAndReadBack)
 {
     shared.boardowner[5] = 1;
     shared.boardowner[17] = 2;
@@ -45,17 +45,14 @@ TEST_F(SavedGameFile, AGameIsWrittenByteForByteAndReadBackForgivingLineEndsAndBl
     const QByteArray written = contents();
     writeExample();
     EXPECT_EQ(written, contents());
-
     writeExample(1, "999", "\n"); // the board numbers are read, not compared
     Module1 restored;
     ASSERT_TRUE(readSavedGame(restored, path));
     writeExample(10, "  1 ");
     ASSERT_TRUE(readSavedGame(restored, path));
-    EXPECT_EQ(restored.boardowner, shared.boardowner);
-    EXPECT_EQ(restored.numberofplayers, 2);
-    EXPECT_EQ(restored.savedturn, 3);
-    EXPECT_EQ(restored.soundon, 1);
-    EXPECT_TRUE(saveGame(shared, 4, path)); // closed again: a second save over it works
+    EXPECT_TRUE(restored.boardowner == shared.boardowner && restored.numberofplayers == 2);
+    EXPECT_TRUE(restored.savedturn == 3 && restored.soundon == 1);
+    EXPECT_TRUE(saveGame(shared, 4, path));
 }
 
 // A short file or an impossible value stops the restart there; what was read stays.
@@ -63,16 +60,21 @@ TEST_F(SavedGameFile, AShortFileOrAnImpossibleValueStopsTheRestart)
 {
     writeExample();
     QFile::resize(path, contents().size() - 3); // the last line gone
-    shared.soundon = 0;
     EXPECT_FALSE(readSavedGame(shared, path));
-    EXPECT_EQ(shared.boardowner[17], 2);
-    EXPECT_EQ(shared.savedturn, 3);
-    EXPECT_EQ(shared.soundon, 0);
+    EXPECT_TRUE(shared.boardowner[17] == 2 && shared.savedturn == 3 && shared.soundon == 0);
     // An owner, a board number, the players, the turn (32767 could not advance), the sound.
-    const std::pair<int, QByteArray> cases[] = {
-        {10, "5"},      {10, "-1"}, {10, "one"}, {10, "1.5"}, {10, ""},
-        {9, "40000"},   {201, "0"}, {201, "5"},  {202, "-2"}, {202, "99999999999999999999"},
-        {202, "32767"}, {203, "on"}};
+    const std::pair<int, QByteArray> cases[] = {{10, "5"},
+                                                {10, "-1"},
+                                                {10, "one"},
+                                                {10, "1.5"},
+                                                {10, ""},
+                                                {9, "40000"},
+                                                {201, "0"},
+                                                {201, "5"},
+                                                {202, "-2"},
+                                                {202, "32767"},
+                                                {202, "99999999999999999999"},
+                                                {203, "on"}};
     for (const auto& [line, value] : cases) {
         writeExample(line, value);
         EXPECT_FALSE(readSavedGame(shared, path)) << "line " << line << " = " << value.constData();
@@ -82,25 +84,22 @@ TEST_F(SavedGameFile, AShortFileOrAnImpossibleValueStopsTheRestart)
     EXPECT_FALSE(readSavedGame(shared, folder.filePath(QStringLiteral("missing.inf"))));
 }
 
-// The game works in the first folder that holds its data folders: the current one, its
-// own, or an installed copy's share/zorbitan; it keeps the saved game there, but for an
+// The game works in the first folder that holds its data folders (the current one, its
+// own, an installed copy's share/zorbitan) and keeps its games there, but for an
 // installed copy, whose games go to the user's own folder.
 TEST(SavedGameFolder, AnInstalledCopyKeepsItsGamesInTheUsersFolder)
 {
     const QTemporaryDir root;
-    const QString installed = root.filePath(QStringLiteral("usr/share/zorbitan"));
-    const QString build = root.filePath(QStringLiteral("build/bin"));
-    const QString elsewhere = root.filePath(QStringLiteral("home"));
-    for (const QString& data : {installed, build}) {
-        for (const char* folder : {"Images", "counters", "wav"}) {
-            ASSERT_TRUE(QDir().mkpath(data + QLatin1Char('/') + QLatin1String(folder)));
-        }
-    }
-    QDir().mkpath(elsewhere);
+    const QString installed = QDir::cleanPath(root.filePath(QStringLiteral("usr/share/zorbitan")));
     const QString program = root.filePath(QStringLiteral("usr/bin"));
-    EXPECT_EQ(chooseWorkingFolder(elsewhere, program), QDir::cleanPath(installed));
-    EXPECT_EQ(chooseSaveFolder(QDir::cleanPath(installed), program, QStringLiteral("/user")), "/user");
-    EXPECT_EQ(chooseWorkingFolder(elsewhere, build), build);
-    EXPECT_EQ(chooseSaveFolder(build, build, QStringLiteral("/user")), build);
+    const QString build = root.filePath(QStringLiteral("build/bin"));
+    for (const QString& data : {installed + "/Images", installed + "/counters", installed + "/wav", build + "/Images",
+                                build + "/counters", build + "/wav", root.filePath("home")}) {
+        ASSERT_TRUE(QDir().mkpath(data));
+    }
+    EXPECT_EQ(chooseWorkingFolder(root.filePath("home"), program), installed);
+    EXPECT_EQ(chooseSaveFolder(installed, program, QStringLiteral("/user")), "/user");
+    EXPECT_EQ(chooseWorkingFolder(root.filePath("home"), build), build);
     EXPECT_EQ(chooseWorkingFolder(build, program), build);
+    EXPECT_EQ(chooseSaveFolder(build, build, QStringLiteral("/user")), build);
 }

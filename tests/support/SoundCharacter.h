@@ -5,13 +5,14 @@
 
 namespace zorbitan::testing {
 
-// What a sound is like to the ear, measured from its samples (mono, -1..1).
+// What a sound is like to the ear, from its samples (mono, -1..1): how long it lasts
+// above a tenth of its peak, how many times it starts afresh after falling quiet, and
+// its pitch from how often it crosses zero, over it all, its first 60 ms and its last third.
 struct SoundCharacter {
-    double seconds = 0;    // from the first to the last moment above a tenth of its peak
-    int bursts = 0;        // times it starts afresh after falling quiet
-    double pitch = 0;      // its middle frequency in Hz, from how often it crosses zero
-    double pitchStart = 0; // the frequency over its first 60 ms and over its last part
-    double pitchEnd = 0;
+    double seconds = 0;
+    int bursts = 0;
+    double pitch = 0, pitchStart = 0, pitchEnd = 0;
+    std::string describe() const;
 };
 
 SoundCharacter characterOf(const std::vector<double>& samples, int rate);
@@ -25,8 +26,5 @@ SoundCharacter characterOf(const std::vector<double>& samples, int rate);
 //   boink    a low tone, under 600 Hz, falling, a fifth to two thirds of a second
 //   klaxon   one long blast of a low horn, 100 to 500 Hz, never falling, half a second or more
 std::string soundNamed(const SoundCharacter& sound);
-
-// A description for a failure message: "0.42 s, 1 burst, 180 Hz (480 -> 170)".
-std::string describe(const SoundCharacter& sound);
 
 } // namespace zorbitan::testing
