@@ -3,7 +3,6 @@
 #include "AfterFirstPaint.h"
 #include "AppIcon.h"
 #include "ConsoleFilter.h"
-#include "Fonts.h"
 #include "GamePaths.h"
 #include "Language.h"
 
@@ -45,7 +44,6 @@ void prepareApplication()
     afterFirstPaint(*QCoreApplication::instance(), [] { QApplication::setWindowIcon(appIcon()); });
     QApplication::setStyle(QStringLiteral("Fusion"));
     installConsoleFilter();
-    registerGameFonts();
     speakTheDesktopsLanguage();
 }
 

@@ -10,7 +10,7 @@
 
 namespace zorbitan {
 
-// What the program sets up once a QApplication exists: the working folder, the fonts,
+// What the program sets up once a QApplication exists: the working folder,
 // the shared state, the sounds and the screens. main() opens the title screen on it;
 // the test harness drives the same session with cards of its choosing.
 class GameSession {

@@ -1,4 +1,5 @@
 #include "DisplayCheck.h"
+#include "Fonts.h"
 #include "GameSession.h"
 #include "Language.h"
 #include "Titlefrm.h"
@@ -9,6 +10,7 @@ using namespace zorbitan;
 
 int main(int argc, char* argv[])
 {
+    startReadingFonts(); // while the application object is set up
     if (!displayAvailable()) {
         const QCoreApplication console(argc, argv);
         speakTheDesktopsLanguage();

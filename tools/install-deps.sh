@@ -4,7 +4,7 @@
 set -eu
 
 packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
-libxkbcommon-dev libxcb1-dev fonts-liberation2 fonts-wine
+libxkbcommon-dev libxcb1-dev libfontconfig-dev fonts-liberation2 fonts-wine
 xvfb xauth xdotool x11-utils openbox pulseaudio pulseaudio-utils desktop-file-utils appstream file
 weston xwayland qt6-wayland
 clang-tidy clang-format libbenchmark-dev"

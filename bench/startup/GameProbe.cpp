@@ -7,6 +7,7 @@
 //               the game screen's board is painted
 // Nothing here changes how the game itself runs.
 
+#include "Fonts.h"
 #include "GameSession.h"
 #include "Playlevel.h"
 #include "Titlefrm.h"
@@ -86,6 +87,7 @@ void playTurns(fan1& game, Module1& shared)
 
 int main(int argc, char* argv[])
 {
+    startReadingFonts();
     const char* mode = argc > 1 ? argv[1] : "title";
     QApplication app(argc, argv);
     prepareApplication();
