@@ -17,6 +17,24 @@ void ClickLabel::activate()
     }
 }
 
+void ClickLabel::setText(const QString& text)
+{
+    withoutEditor([&] {
+        QLabel::setText(text);
+        return true;
+    });
+}
+
+bool ClickLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::Polish) {
+        return withoutEditor([&] { return QLabel::event(event); });
+    }
+    return QLabel::event(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event) { QFrame::focusInEvent(event); }
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {

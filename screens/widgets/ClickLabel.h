@@ -15,12 +15,32 @@ public:
     // What a click does, for the keyboard and for assistive technology.
     void activate();
 
+    // Shows the caption. QLabel keeps a text editor behind every label that takes the
+    // focus, built when the caption is set or the label polished, so that its text can
+    // be selected; a label that is clicked has nothing to select, and draws its caption
+    // the same without one, sooner. Hides QLabel::setText: call it on a ClickLabel.
+    void setText(const QString& text);
+
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override; // QLabel's would build the editor
+
+private:
+    // Runs a step of QLabel's while the label seems to refuse the focus, so that QLabel
+    // builds no editor for it.
+    template <typename Step> auto withoutEditor(Step step)
+    {
+        const Qt::FocusPolicy policy = focusPolicy();
+        setFocusPolicy(Qt::NoFocus);
+        auto result = step();
+        setFocusPolicy(policy);
+        return result;
+    }
 };
 
 // A label drawn as a filled box with a single-line border: black with a grey border

@@ -1,5 +1,6 @@
 #include "ControlSync.h"
 
+#include "ClickLabel.h"
 #include "QtConversions.h"
 #include "ShapeWidget.h"
 
@@ -48,7 +49,11 @@ void syncLabel(QLabel& widget, const Label& label, LabelCaptions& captions)
 {
     const QString caption = captions.text(widget, label);
     if (widget.text() != caption) {
-        widget.setText(caption);
+        if (auto* clickable = qobject_cast<ClickLabel*>(&widget)) {
+            clickable->setText(caption);
+        } else {
+            widget.setText(caption);
+        }
     }
     setTextColour(widget, label.foreColor);
     if (widget.isEnabled() != label.enabled) {
