@@ -99,7 +99,7 @@ QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, c
 bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view gamePath)
 {
     const QString path = resolveGamePath(gamePath, workingFolder);
-    const QPixmap picture = isPlainFile(path) ? QPixmap(path) : QPixmap();
+    const QPixmap picture = readPicture(path);
     if (picture.isNull()) {
         return false;
     }

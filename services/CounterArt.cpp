@@ -68,7 +68,7 @@ QPixmap CounterPictures::picture(std::string_view gamePath)
         return *cached;
     }
     const QString path = resolveGamePath(gamePath, workingFolder_);
-    QPixmap pixmap = isPlainFile(path) ? QPixmap(path) : QPixmap();
+    QPixmap pixmap = readPicture(path);
     if (pixmap.isNull()) {
         if (const auto name = parseCounterName(gamePath)) {
             pixmap = QPixmap::fromImage(drawCounter(name->square, name->playerIndex));

@@ -3,6 +3,7 @@
 #include "QtConversions.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace zorbitan {
 
@@ -38,6 +39,16 @@ QString resolveGamePath(std::string_view gamePath, const QDir& base)
 }
 
 bool isPlainFile(const QString& path) { return QFileInfo(path).isFile(); }
+
+QPixmap readPicture(const QString& path)
+{
+    if (!isPlainFile(path)) {
+        return {};
+    }
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 bool holdsDataFolders(const QDir& folder)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QPixmap>
 #include <QString>
 #include <string_view>
 
@@ -15,6 +16,10 @@ QString resolveGamePath(std::string_view gamePath, const QDir& base = QDir::curr
 // True for a regular file: the game never opens anything else (a pipe or a device
 // named like one of its files would hang it or feed it without end).
 bool isPlainFile(const QString& path);
+
+// A picture read in the format its name gives (BMP, JPEG), without first asking every
+// image plugin whether it knows the file; null when it is no plain file or unreadable.
+QPixmap readPicture(const QString& path);
 
 // True when the folder holds the game's data folders (Images, counters and wav).
 bool holdsDataFolders(const QDir& folder);
