@@ -1,7 +1,7 @@
 // The game in every language it speaks: each text fits the box the layout gives it, in
-// its font, wrapped as its label wraps; no text a player reads escapes translation; each
-// translation asks about the numbers its English asks about, says one thing in one word,
-// and writes the sums of a German game in a German class's signs.
+// its font, wrapped as its label wraps, and its face has every letter of it; no text a player reads escapes
+// translation; each translation asks about the numbers its English asks about, says one thing in one word, and writes
+// the sums of a German game in a German class's signs.
 
 #include "Fandlerules.h"
 #include "Playlevel.h"
@@ -64,6 +64,20 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     for (int level = lowestLevel; level <= highestLevel; ++level) {
         shown("Label11", translated(levelStyle(level)->levelCaption));
     }
+}
+
+// The letters of a text its control's face cannot draw: the game draws in its two faces
+// alone, so a missing letter would show as a box.
+QString missingLetters(const QWidget& widget, const QString& text)
+{
+    QString missing;
+    for (const QChar letter : text) {
+        if (!widget.fontMetrics().inFont(letter) && !missing.contains(letter)) {
+            missing += letter;
+        }
+    }
+    return missing.isEmpty() ? QString()
+                             : QStringLiteral("%1 \"%2\" lacks \"%3\"").arg(widget.objectName(), text, missing);
 }
 
 // What a text needs beyond its box: empty when it fits.
@@ -154,7 +168,9 @@ TEST_P(Languages, EveryTextFitsItsBox)
     }
     QStringList problems;
     forEveryText(navigator, [&](const QWidget& widget, const QString& text) {
-        problems << (text.isEmpty() ? QString() : overflow(widget, text));
+        if (!text.isEmpty()) {
+            problems << overflow(widget, text) << missingLetters(widget, text);
+        }
     });
     QCoreApplication::removeTranslator(&translator);
     problems.removeAll(QString());
