@@ -27,7 +27,7 @@ echo "|---|---|---|---|"
 cat "$work/core"
 paste -d'|' "$work/offscreen" "$work/xvfb" | awk -F'|' '
     { target = "" }
-    /ratio/ { target = "at most 1.30" }
+    /ratio/ { target = "at most 1.10" }
     /above bare/ { target = "at most 15" }
     /game screen load/ { target = "under 100" }
     /CPU over .* idle/ { target = "under 0.1" }

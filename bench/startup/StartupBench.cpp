@@ -71,10 +71,21 @@ double finish(Child& child, bool kill)
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-double median(std::vector<double> values)
+// The value below which the given share of the values lie (0.5: the median).
+double quantile(std::vector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
+    return values.empty() ? 0.0
+                          : values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1) + 0.5)];
+}
+
+double median(const std::vector<double>& values) { return quantile(values, 0.5); }
+
+// The spread: the middle half of the runs, from the first quartile to the third.
+void printSpread(const char* what, const std::vector<double>& values)
+{
+    std::printf("| %s, middle half of the runs (ms) | %.1f-%.1f |\n", what, quantile(values, 0.25),
+                quantile(values, 0.75));
 }
 
 struct Start {
@@ -158,6 +169,8 @@ int main(int argc, char* argv[])
     const double bareStart = median(bareTimes);
     std::printf("| start to first paint, game (ms) | %.1f |\n", gameStart);
     std::printf("| start to first paint, bare Qt (ms) | %.1f |\n", bareStart);
+    printSpread("start to first paint, game", gameTimes);
+    printSpread("start to first paint, bare Qt", bareTimes);
     std::printf("| start-up ratio game / bare Qt | %.2f |\n", gameStart / bareStart);
     std::printf("| peak memory, game (MB) | %.1f |\n", median(gameMemory));
     std::printf("| peak memory, bare Qt (MB) | %.1f |\n", median(bareMemory));
