@@ -33,7 +33,11 @@ bool ClickLabel::event(QEvent* event)
     return QLabel::event(event);
 }
 
-void ClickLabel::focusInEvent(QFocusEvent* event) { QFrame::focusInEvent(event); }
+// Past QLabel's on purpose: it would build the editor.
+void ClickLabel::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call)
+}
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
