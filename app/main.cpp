@@ -10,13 +10,13 @@ using namespace zorbitan;
 
 int main(int argc, char* argv[])
 {
-    startReadingFonts(); // while the application object is set up
     if (!displayAvailable()) {
         const QCoreApplication console(argc, argv);
         speakTheDesktopsLanguage();
         explainMissingDisplay(argv[0]);
         return 2;
     }
+    startReadingFonts(); // while the application object is set up
     std::vector<char*> arguments = argumentsChoosingPlatform(argc, argv);
     int count = static_cast<int>(arguments.size()) - 1;
     QApplication app(count, arguments.data());
