@@ -53,7 +53,6 @@ expect_new_game_kept() {
 }
 
 case $case in
-as-built) play "" && expect_new_game_kept "$saved" ;;
 no-data-folders) # silence, counters drawn by the program, the standard size
     rm -rf "$folder/wav" "$folder/counters" "$folder/Images"
     play "" && expect_new_game_kept "$saved"
