@@ -70,6 +70,12 @@ if [ -n "$hear" ]; then
     sleep 0.5
 fi
 
+# The screenshots of each kind of desktop in a folder of their own, beside the build's.
+desk=xvfb
+[ -z "$window_manager" ] || desk=openbox
+[ -z "$weston" ] || desk=weston-$weston
+export ZORBITAN_SCREENSHOTS="$bin/../screenshots/$desk"
+
 # A working folder of its own, with the built data folders: its saved game stays there.
 mkdir "$work/game"
 for data in Images counters wav; do ln -s "$bin/$data" "$work/game/$data"; done

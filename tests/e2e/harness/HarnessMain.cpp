@@ -11,6 +11,7 @@
 // --compositor plays on a Wayland compositor (weston, started with --debug): clicks are
 // delivered inside the program, as synthetic X input may not be usable there, and the
 // screenshots are the compositor's.
+// The screenshots are kept in ZORBITAN_SCREENSHOTS, or else in the build's screenshots/.
 // It prints what the players read, then PASSED (0) or the step that FAILED (1).
 
 #include "CardOracle.h"
@@ -194,10 +195,10 @@ private:
             shot = QImage(folder.filePath(QDir(folder.path()).entryList({QStringLiteral("*.png")}).value(0)));
         }
         shot = shot.convertToFormat(QImage::Format_RGB32);
-        shot.save(QStringLiteral("%1/../screenshots/display-%2-%3.png")
-                      .arg(QCoreApplication::applicationDirPath())
-                      .arg(++shots_)
-                      .arg(window.objectName()));
+        const QString shots = qEnvironmentVariable("ZORBITAN_SCREENSHOTS", QCoreApplication::applicationDirPath() +
+                                                                               QStringLiteral("/../screenshots"));
+        QDir().mkpath(shots);
+        shot.save(QStringLiteral("%1/display-%2-%3.png").arg(shots).arg(++shots_).arg(window.objectName()));
         const QImage seen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const std::optional<QPoint> at = findIn(shot, seen);
         if (!at) {
