@@ -6,19 +6,28 @@
 # panel, a green background no part of the game has), where the game must choose
 # Xwayland by itself, or, natively, the player chose Wayland.
 #
+# It plays in a working folder of its own, which keeps its saved game: with the built
+# data folders, or in the folders schools' machines produce, where nothing may crash or
+# hang and no saved game may be lost.
+#
 # Usage: desktop.sh PROGRAM_FOLDER [--window-manager] [--weston xwayland|native]
-#                   [--hear "SOUND ..."] [--expect "LINE"]... -- HARNESS_ARGUMENTS...
-#   --hear     the sounds that must be heard, in order, and nothing else
-#   --expect   a line the harness must print, such as "text Label2: Blue to Play"
+#                   [--hear "SOUND ..."] [--expect "LINE"]... [--broken-data | --read-only]
+#                   -- HARNESS_ARGUMENTS...
+#   --hear         the sounds that must be heard, in order, and nothing else
+#   --expect       a line the harness must print, such as "text Label2: Blue to Play"
+#   --broken-data  every picture and sound broken; the new game must be kept whole
+#   --read-only    an earlier game in a folder that cannot be written, nor a file longer
+#                  than a block (a full disk, even for root): it must come back unchanged
 set -eu
 
 bin=$1
 shift
-window_manager="" weston="" hear=""
+window_manager="" weston="" hear="" folder=""
 work=$(mktemp -d)
 pids=""
 cleanup() {
     for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    chmod -R u+w "$work"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,6 +36,7 @@ while [ "$1" != "--" ]; do
     --window-manager) window_manager=yes ;;
     --weston) weston=$2 && shift ;;
     --hear) hear=$2 && shift ;;
+    --broken-data | --read-only) folder=$1 ;;
     --expect) echo "harness: $2" >>"$work/expected" && shift ;;
     esac
     shift
@@ -76,16 +86,45 @@ desk=xvfb
 [ -z "$weston" ] || desk=weston-$weston
 export ZORBITAN_SCREENSHOTS="$bin/../screenshots/$desk"
 
-# A working folder of its own, with the built data folders: its saved game stays there.
+# A saved game from an earlier day: Green on 50, three players, turn 9, sound off.
+earlier_game() {
+    for k in $(seq 1 100); do printf '%d\r\n%d\r\n' "$k" "$([ "$k" -eq 50 ] && echo 3 || echo 0)"; done
+    printf '3\r\n9\r\n0\r\n'
+}
 mkdir "$work/game"
-for data in Images counters wav; do ln -s "$bin/$data" "$work/game/$data"; done
 cd "$work/game"
+limit=""
+for data in Images counters wav; do
+    if [ "$folder" = --broken-data ]; then
+        cp -r "$bin/$data" .
+        for file in "$data"/*; do printf 'RIFF\020\000\000\000WAVEfmt BM6\000 broken' >"$file"; done
+    else
+        ln -s "$bin/$data" "$data"
+    fi
+done
+if [ "$folder" = --broken-data ]; then
+    head -c 9000 "$bin/wav/klaxon.wav" >wav/klaxon.wav
+    head -c 5000 /dev/zero | tr '\0' '\177' >wav/click.wav
+elif [ "$folder" = --read-only ]; then
+    earlier_game >lastgame.inf
+    chmod 555 .
+    limit="trap '' XFSZ; ulimit -f 1;"
+    echo "harness: a saved game came back" >>"$work/expected"
+fi
 status=0
-"$bin/zorbitan-harness" "$@" 2>&1 | tee "$work/output" || status=1
-grep -q "^harness: PASSED" "$work/output" || status=1
+# What the program says goes through a pipe, out of reach of the limit it plays under.
+(timeout 300 sh -c "$limit exec \"$bin/zorbitan-harness\" \"\$@\"" harness "$@" 2>&1 || echo "FAILED: exit status $?") |
+    tee "$work/output"
+grep -q "^harness: PASSED" "$work/output" && ! grep -q "^FAILED: exit status" "$work/output" || status=1
 while IFS= read -r line; do
     grep -qxF "$line" "$work/output" || { echo "the harness did not say: $line" >&2 && status=1; }
 done <"$work/expected"
+if [ "$folder" = --broken-data ]; then # the new game kept whole: 203 lines, three players, turn 1, sound on
+    [ "$(wc -l <lastgame.inf)" -eq 203 ] && [ "$(tail -c 9 lastgame.inf | tr -d '\r')" = "$(printf '3\n1\n1\n')" ] ||
+        { echo "the new game was not kept whole" >&2 && status=1; }
+elif [ "$folder" = --read-only ]; then
+    [ "$(earlier_game | md5sum)" = "$(md5sum <lastgame.inf)" ] || { echo "the earlier game was changed" >&2 && status=1; }
+fi
 if [ -n "$hear" ]; then
     sleep 1
     heard=$("$bin/sounds-heard" "$work/heard.raw")

@@ -2,7 +2,6 @@
 # The game as a parent or teacher gets it: installed into a prefix of its own, its menu
 # entry and AppStream file checked by Debian's validators, its Debian package built and
 # read, and the installed program started in a real X window.
-#
 # Usage: installed_copy.sh BUILD_FOLDER   (on an X display)
 set -eu
 
@@ -10,11 +9,7 @@ build=$1
 app=org.example.zorbitan
 work=$(mktemp -d)
 pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap '[ -z "$pid" ] || kill "$pid"; rm -rf "$work"' EXIT
 fail() {
     echo "FAILED: $*" >&2
     exit 1
@@ -23,15 +18,11 @@ fail() {
 echo "== install"
 prefix=$work/usr
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/zorbitan lib/zorbitan/zorbitan_sound.so \
-    share/zorbitan/Images/zorbitanmd.bmp share/zorbitan/Images/logo2.jpg \
-    share/zorbitan/counters/yebl.bmp share/zorbitan/counters/blye.bmp share/zorbitan/wav/klaxon.wav \
-    share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
-    share/icons/hicolor/scalable/apps/$app.svg; do
+for file in bin/zorbitan lib/zorbitan/zorbitan_sound.so share/zorbitan/Images/zorbitanmd.bmp \
+    share/zorbitan/Images/logo2.jpg share/zorbitan/wav/klaxon.wav share/applications/$app.desktop \
+    share/metainfo/$app.metainfo.xml share/icons/hicolor/scalable/apps/$app.svg \
+    $(for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x$size/apps/$app.png"; done); do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
-done
-for size in 16 24 32 48 64 128 256; do
-    [ -f "$prefix/share/icons/hicolor/${size}x$size/apps/$app.png" ] || fail "no $size-pixel icon"
 done
 [ "$(find "$prefix/share/zorbitan/counters" -type f | wc -l)" -eq 24 ] || fail "not 24 counter pictures"
 desktop-file-validate "$prefix/share/applications/$app.desktop"
@@ -40,10 +31,9 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml"
 echo "== Debian package"
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
 package=$(ls "$work"/zorbitan_*.deb)
-dpkg-deb -c "$package" >"$work/contents"
 for file in ./usr/bin/zorbitan ./usr/lib/zorbitan/zorbitan_sound.so ./usr/share/applications/$app.desktop \
     ./usr/share/zorbitan/wav/click.wav; do
-    grep -q " $file\$" "$work/contents" || fail "the package lacks $file"
+    dpkg-deb -c "$package" | grep -q " $file\$" || fail "the package lacks $file"
 done
 dpkg-deb -f "$package" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt Widgets"
 
@@ -63,8 +53,6 @@ for attempt in $(seq 1 50); do # a busy machine may take its time
     sleep 0.2
 done
 [ "$place" = "454,293 372x438" ] || fail "the title is at $place, not in the middle at 454,293 372x438"
-kill "$pid"
-pid=""
 if grep -v -e "sound is unavailable (no sound device" -e "XDG_RUNTIME_DIR" "$work/errors"; then
     fail "the program complained"
 fi

@@ -1,15 +1,13 @@
-// What each screen's commands do to the game, clicked as a player clicks them: which
-// screens open and close, what they set, what is kept in the saved game; and the way
-// through by keyboard alone. How the screens look and sound: LooksTest, SoundRuleTest.
+// What each screen's commands do, clicked as a player clicks them, as the table
+// commands.txt gives it: which screens open and close, what they set, what is kept in
+// the saved game, what the player then sees (layout/, LayoutCheck.h). Also the way
+// through by keyboard alone, and the screens without their pictures. How they sound:
+// SoundRuleTest.
 
-#include "Fandlerules.h"
-#include "Grey.h"
-#include "Playlevel.h"
+#include "LayoutCheck.h"
 #include "Publisher.h"
 #include "QtConversions.h"
 #include "ScreenTest.h"
-#include "Startplay2.h"
-#include "Titlefrm.h"
 #include "UrlRecorder.h"
 #include "WindowServices.h"
 
@@ -26,17 +24,98 @@ using zorbitan::testing::ScreenTest;
 namespace {
 class Commands : public ScreenTest {
 protected:
-    QCheckBox& box(const QWidget* screen, const char* name) { return control<QCheckBox>(screen, name); }
-    QString text(const QWidget* screen, const char* name) { return control<QLabel>(screen, name).text(); }
     QByteArray savedBytes() const
     {
         QFile file(folder.filePath(QStringLiteral("lastgame.inf")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    fan1& restart()
+
+    // A field of the game's state by its name: "soundon", "boardowner[40]".
+    Integer* field(const QString& name)
     {
-        click(control(&navigator.show<Titlefrm>(), "Label6"));
-        return open<fan1>();
+        const QString array = name.section(QLatin1Char('['), 0, 0);
+        const auto index = static_cast<std::size_t>(name.section(QLatin1Char('['), 1).chopped(1).toInt());
+        if (array == QLatin1String("boardowner") || array == QLatin1String("playerlevel")) {
+            return array == QLatin1String("boardowner") ? &shared.boardowner.at(index) : &shared.playerlevel.at(index);
+        }
+        const std::map<QString, Integer*> fields{{"numberofplayers", &shared.numberofplayers},
+                                                 {"soundon", &shared.soundon},
+                                                 {"hidedesktop", &shared.hidedesktop},
+                                                 {"currentlevel", &shared.currentlevel},
+                                                 {"restartgame", &shared.restartgame}};
+        return fields.contains(name) ? fields.at(name) : nullptr;
+    }
+
+    // The screen shown under that name, if one is.
+    static QWidget* shown(const QString& name)
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->objectName() == name) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+
+    // A control of the situation's screen, or else of another shown.
+    template <typename Widget = QWidget> Widget& controlNamed(QWidget& screen, const QString& name)
+    {
+        auto* widget = screen.findChild<QWidget*>(name);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            widget = widget != nullptr || !window->isVisible() ? widget : window->findChild<QWidget*>(name);
+        }
+        return control<Widget>(widget != nullptr ? widget->parentWidget() : nullptr, qPrintable(name));
+    }
+
+    // What an "after" entry finds instead of what it asks for; empty when it holds.
+    QString differs(QWidget& screen, const QString& entry, const QByteArray& older, const QList<QUrl>& opened)
+    {
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        const QString wanted = entry.section(QLatin1Char('='), 1);
+        QString found;
+        if (name.startsWith(QLatin1Char('+')) || name.startsWith(QLatin1Char('-'))) {
+            return (shown(name.mid(1)) != nullptr) == name.startsWith(QLatin1Char('+')) ? QString() : "not so";
+        } else if (name == QLatin1String("silentFor")) {
+            const std::size_t heard = sounds.size();
+            QEventLoop waiting; // a screen closed meanwhile lives on until this loop ends
+            QTimer::singleShot(wanted.toInt(), &waiting, &QEventLoop::quit);
+            waiting.exec();
+            found = QString::number(sounds.size() - heard) + QStringLiteral(" sounds");
+            return sounds.size() == heard ? QString() : found;
+        } else if (name.startsWith(QLatin1String("look:"))) {
+            QWidget* seen = shown(name.mid(5));
+            return seen == nullptr ? QStringLiteral("not shown")
+                                   : zorbitan::testing::differencesFromLayout(*seen, QString(wanted).replace('-', ' '))
+                                         .join("\n  ");
+        } else if (name == QLatin1String("ready") || name == QLatin1String("flash")) {
+            const auto& model = open<fan1>().model();
+            const bool done = waitFor([&] {
+                return name == QLatin1String("ready")    ? model.controls().Label5.enabled
+                       : wanted == QLatin1String("over") ? !model.controls().timers[3].enabled
+                                                         : model.flashcount() == wanted.toInt();
+            });
+            return done ? QString() : QStringLiteral("waited in vain");
+        } else if (name == QLatin1String("saved")) {
+            found = !QFile::exists(folder.filePath(QStringLiteral("lastgame.inf"))) ? QStringLiteral("none")
+                    : savedBytes() == older                                         ? QStringLiteral("older")
+                                                                                    : QStringLiteral("another");
+        } else if (name.startsWith(QLatin1String("line"))) {
+            found = QString::fromLatin1(savedBytes().split('\n').value(name.mid(4).toInt() - 1).trimmed());
+        } else if (name.startsWith(QLatin1String("text:"))) {
+            found = controlNamed<QLabel>(screen, name.mid(5)).text();
+        } else if (name == QLatin1String("turn")) {
+            found = QString::number(open<fan1>().model().turnnumber());
+        } else if (name == QLatin1String("ends")) {
+            found = QString::number(programEnds);
+        } else if (name == QLatin1String("web")) {
+            found = QString::number(opened.count(QUrl(toQString(publisher::webAddress)))) +
+                    (opened.size() == opened.count(QUrl(toQString(publisher::webAddress))) ? "" : " and others");
+        } else if (Integer* value = field(name)) {
+            found = QString::number(*value);
+        } else {
+            found = controlNamed<QCheckBox>(screen, name).isChecked() ? "on" : "off";
+        }
+        return found == wanted ? QString() : found;
     }
 };
 
@@ -55,22 +134,61 @@ QStringList tabStops(QWidget& screen)
 }
 } // namespace
 
-// "OK" or the picture starts a new game over the backdrop; "Exit" ends the program.
-TEST_F(Commands, TheTitleStartsANewGameOrEndsTheProgram)
+TEST_F(Commands, EveryCommandDoesWhatTheTableSays)
 {
-    for (const char* command : {"Label5", "Picture1"}) {
-        shared.boardowner[40] = shared.restartgame = 1;
-        shared.soundon = shared.hidedesktop = 0;
-        click(control(&navigator.show<Titlefrm>(), command));
-        EXPECT_TRUE(isOpen<Grey>() && isOpen<Startplay2>() && !isOpen<Titlefrm>()) << command;
-        EXPECT_TRUE(shared.boardowner[40] == 0 && shared.restartgame == 0 && shared.hidedesktop == 1);
-        EXPECT_EQ(shared.soundon, 1);
-        click(control(&open<Startplay2>(), "Label3_0")); // Exit, to the title before the backdrop
-        EXPECT_TRUE(isOpen<Titlefrm>() && isOpen<Grey>() && !isOpen<Startplay2>());
-        navigator.close<Titlefrm>();
+    const QByteArray older = (saveAGame(), savedBytes());
+    zorbitan::testing::UrlRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    QFile table(QStringLiteral(COMMANDS));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList wrong;
+    for (QTextStream in(&table); !in.atEnd();) {
+        const QString line = in.readLine();
+        const QStringList cells = line.split(QLatin1Char('|'));
+        if (cells.size() != 4 || line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        navigator.endProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QFile::remove(folder.filePath(QStringLiteral("lastgame.inf")));
+        shared = Module1{};
+        shared.hidedesktop = 1;
+        playersAtLevels({3, 3});
+        programEnds = 0;
+        browser.opened.clear();
+        const QStringList before = cells[2].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& entry : before) {
+            if (Integer* value = field(entry.section(QLatin1Char('='), 0, 0))) {
+                *value = static_cast<Integer>(entry.section(QLatin1Char('='), 1).toInt());
+            }
+        }
+        if (before.contains(QStringLiteral("saved=1"))) {
+            saveAGame();
+        }
+        QWidget& screen = meet(cells[0].trimmed());
+        for (const QString& entry : before) {
+            if (field(entry.section(QLatin1Char('='), 0, 0)) == nullptr && !entry.startsWith(QLatin1String("saved"))) {
+                controlNamed<QCheckBox>(screen, entry.section(QLatin1Char('='), 0, 0))
+                    .setChecked(entry.endsWith(QLatin1String("=on")));
+            }
+        }
+        for (const QString& name : cells[1].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (name.startsWith(QLatin1String("close"))) {
+                (name == QLatin1String("close") ? &screen : shown(name.mid(6)))->close();
+            } else if (name != QLatin1String("-")) {
+                QWidget& widget = controlNamed(screen, name);
+                click(widget, qobject_cast<QCheckBox*>(&widget) != nullptr ? onTheBox : QPoint());
+            }
+        }
+        for (const QString& entry : cells[3].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString found = differs(screen, entry, older, browser.opened);
+            wrong << (found.isEmpty() ? QString()
+                                      : QStringLiteral("%1 -> %2: %3").arg(line.simplified(), entry, found));
+        }
     }
-    click(control(&navigator.show<Titlefrm>(), "Label7"));
-    EXPECT_EQ(programEnds, 1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    wrong.removeAll(QString());
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.join(QLatin1Char('\n')).toStdString();
 }
 
 // Where a picture cannot be read the opening stops: the standard size, and the options'
@@ -83,154 +201,9 @@ TEST_F(Commands, WithoutTheirPicturesTheTitleAndOptionsOpenAtTheStandardSize)
     navigator.show<Grey>();
     Startplay2& options = navigator.show<Startplay2>();
     EXPECT_EQ(options.geometry(), QRect(241, 213, 798, 598));
-    EXPECT_TRUE(box(&options, "Check3").isChecked() && !box(&options, "Check3").isVisible() && isOpen<Grey>());
+    auto& backdrop = control<QCheckBox>(&options, "Check3");
+    EXPECT_TRUE(backdrop.isChecked() && !backdrop.isVisible() && isOpen<Grey>());
     EXPECT_TRUE(roomForBackdrop(QSize(12001, 9000)) && !roomForBackdrop(QSize(12000, 9000)));
-}
-
-// The boxes switch the backdrop at once and sound only with the number of players, which
-// sets the game up and moves on; reached with the backdrop off, the box is unticked at once.
-TEST_F(Commands, TheOptionsSetTheGameUp)
-{
-    click(control(&navigator.show<Titlefrm>(), "Label5"));
-    Startplay2& options = open<Startplay2>();
-    click(box(&options, "Check3"), onTheBox);
-    EXPECT_TRUE(shared.hidedesktop == 0 && !isOpen<Grey>());
-    click(box(&options, "Check3"), onTheBox);
-    EXPECT_TRUE(shared.hidedesktop == 1 && isOpen<Grey>());
-    click(box(&options, "Check1"), onTheBox);
-    EXPECT_EQ(shared.soundon, 1);
-    click(control(&options, "Label6"));
-    shared.boardowner[0] = shared.boardowner[99] = 2;
-    click(control(&options, "Label1_3"));
-    EXPECT_TRUE(shared.numberofplayers == 4 && shared.soundon == 0);
-    EXPECT_EQ(shared.boardowner[0] + shared.boardowner[99], 0);
-    EXPECT_TRUE(isOpen<Playlevel>() && !isOpen<Fandlerules>() && !isOpen<Startplay2>());
-
-    navigator.close<Playlevel>();
-    shared.hidedesktop = 0;
-    Startplay2& again = navigator.show<Startplay2>();
-    EXPECT_FALSE(box(&again, "Check3").isChecked() || isOpen<Grey>());
-    click(control(&again, "Label1_1"));
-    EXPECT_EQ(shared.soundon, 1);
-}
-
-// The rules stand in front of the options and go alone; both the heading and the address
-// open the game's page; another screen's close button ends the program.
-TEST_F(Commands, TheRulesAndTheWebPageLeaveTheOptionsAsTheyWere)
-{
-    shared.hidedesktop = 1;
-    navigator.show<Grey>();
-    Startplay2& options = navigator.show<Startplay2>();
-    click(box(&options, "Check1"), onTheBox);
-    click(control(&options, "Label6"));
-    click(control(&open<Fandlerules>(), "Label3_0"));
-    EXPECT_TRUE(isOpen<Startplay2>() && !isOpen<Fandlerules>() && !box(&options, "Check1").isChecked());
-    click(control(&options, "Label6"));
-    open<Fandlerules>().close(); // the window's own close button closes the rules alone
-    open<Grey>().close();        // and the backdrop stays
-    EXPECT_TRUE(isOpen<Grey>() && isOpen<Startplay2>() && !isOpen<Fandlerules>() && programEnds == 0);
-
-    zorbitan::testing::UrlRecorder browser;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-    click(control(&options, "Label2_0"));
-    click(control(&options, "Label2_12"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    EXPECT_EQ(browser.opened, QList<QUrl>(2, QUrl(toQString(publisher::webAddress))));
-    options.close();
-    EXPECT_EQ(programEnds, 1);
-}
-
-// One mark a row; every visit starts again at Level 3; "OK" plays at the levels marked.
-TEST_F(Commands, TheLevelScreenSetsEachPlayersLevel)
-{
-    shared.numberofplayers = 3;
-    shared.playerlevel = {0, 1, 2, 1, 2};
-    Playlevel& levels = navigator.show<Playlevel>();
-    EXPECT_EQ(shared.playerlevel, (std::array<Integer, 5>{0, 3, 3, 3, 3}));
-    click(control(&levels, "Label9_0"));
-    click(control(&levels, "Label9_1"));
-    EXPECT_EQ(text(&levels, "Label9_0") + "|" + text(&levels, "Label9_1") + "|" + text(&levels, "Label9_2"), "|X|");
-    EXPECT_EQ(shared.playerlevel[2], 2);
-    click(control(&levels, "Label3_0")); // Exit
-    EXPECT_TRUE(isOpen<Titlefrm>() && !isOpen<Playlevel>());
-    Playlevel& again = navigator.show<Playlevel>();
-    EXPECT_TRUE(text(&again, "Label9_2") == "X" && shared.playerlevel[2] == 3);
-    click(control(&again, "Label7_0"));
-    click(control(&again, "Label8_0"));
-    EXPECT_TRUE(isOpen<fan1>() && !isOpen<Playlevel>());
-    EXPECT_EQ(shared.currentlevel, 1);
-}
-
-// "Exit" keeps a game of two cards, with its own sound setting, and goes back to the
-// title before the backdrop; the title turns sound on.
-TEST_F(Commands, ExitKeepsAnUnfinishedGame)
-{
-    playersAtLevels({3, 3});
-    shared.soundon = 0;
-    shared.hidedesktop = 1;
-    navigator.show<Grey>();
-    fan1& game = navigator.show<fan1>();
-    takeCardAndAnswer(game, 1);
-    takeCardAndAnswer(game, 12);
-    click(control(&game, "Label3_0"));
-    EXPECT_TRUE(savedBytes().startsWith("1\r\n1\r\n") && savedBytes().endsWith("2\r\n1\r\n0\r\n"))
-        << savedBytes().data();
-    EXPECT_TRUE(isOpen<Titlefrm>() && isOpen<Grey>() && !isOpen<fan1>());
-    EXPECT_EQ(shared.soundon, 1);
-}
-
-// Nothing is kept after a win, after one card or by "New Game", and an older game stays;
-// a won game left mid-flash sounds no more klaxons.
-TEST_F(Commands, OnlyAGameWorthKeepingIsKept)
-{
-    saveAGame();
-    const QByteArray older = savedBytes();
-    fan1& won = restart();
-    takeCardAndAnswer(won, 3);
-    ASSERT_TRUE(waitFor([&] { return won.model().winner() == 1; }));
-    click(control(&won, "Label3_0"));
-    const std::size_t heard = sounds.size();
-    QEventLoop closing; // the closed screen lives on until this loop ends
-    QTimer::singleShot(1500, &closing, &QEventLoop::quit);
-    closing.exec();
-    EXPECT_EQ(sounds.size(), heard);
-    navigator.close<Titlefrm>();
-    playersAtLevels({3, 3});
-    fan1& fresh = navigator.show<fan1>();
-    takeCardAndAnswer(fresh, 4);
-    click(control(&fresh, "Label3_0"));
-    navigator.close<Titlefrm>();
-    fan1& left = restart();
-    takeCardAndAnswer(left, 4);
-    click(control(&left, "Label3_1")); // New Game
-    EXPECT_TRUE(isOpen<Startplay2>() && !isOpen<fan1>());
-    EXPECT_EQ(savedBytes(), older);
-}
-
-// Brought back over the backdrop, with Level 3 for players who chose none in this run; a
-// missing saved game leaves the title. The game's own box starts ticked and switches the
-// backdrop; its close button keeps the game and ends the program.
-TEST_F(Commands, ASavedGameComesBackAndTheGameScreensBoxAndCloseButtonWork)
-{
-    click(control(&navigator.show<Titlefrm>(), "Label6"));
-    EXPECT_TRUE(isOpen<Titlefrm>() && !isOpen<fan1>());
-    navigator.close<Titlefrm>();
-    saveAGame();
-    fan1& game = restart();
-    EXPECT_TRUE(isOpen<Grey>() && !isOpen<Titlefrm>() && shared.hidedesktop == 1 && shared.restartgame == 0);
-    EXPECT_EQ(shared.playerlevel, (std::array<Integer, 5>{0, 3, 3, 3, 3}));
-    EXPECT_EQ(game.model().turnnumber(), 5);
-    auto& backdrop = box(&game, "Check3");
-    click(backdrop, onTheBox);
-    EXPECT_TRUE(shared.hidedesktop == 0 && !isOpen<Grey>());
-    click(backdrop, onTheBox);
-    EXPECT_TRUE(shared.hidedesktop == 1 && isOpen<Grey>() && backdrop.isChecked());
-    takeCardAndAnswer(game, 6);
-    game.close();
-    EXPECT_EQ(programEnds, 1);
-    Module1 reread;
-    ASSERT_TRUE(readSavedGame(reread, folder.filePath(QStringLiteral("lastgame.inf"))));
-    EXPECT_EQ(reread.boardowner[6], 1);
 }
 
 // Every button and tick box is reached by Tab; Enter takes a card, and a typed number,

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "Fandlerules.h"
+#include "Grey.h"
+#include "Playlevel.h"
 #include "SavedGame.h"
 #include "ScreenNavigator.h"
+#include "Startplay2.h"
 #include "TestGame.h"
+#include "Titlefrm.h"
 #include "fan1.h"
 
 #include <QCoreApplication>
@@ -10,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace zorbitan::testing {
 
@@ -80,6 +86,47 @@ protected:
         const QString path = folder.filePath(QStringLiteral("lastgame.inf"));
         EXPECT_TRUE(saveGame(saved, 5, path));
         return path;
+    }
+
+    // A situation a player meets, as commands.txt names them: a screen as the game shows
+    // it, over the backdrop while hidedesktop is 1; "restored", the saved game above
+    // brought back; "card", restored with "a factor of 12" dealt; each "+N" then answers N.
+    QWidget& meet(const QString& situation)
+    {
+        const QStringList steps = situation.split(QLatin1Char('+'));
+        const QString& name = steps.front();
+        if (shared.hidedesktop == 1 && QStringList{"Startplay2", "Fandlerules", "fan1"}.contains(name)) {
+            navigator.show<Grey>();
+        }
+        const std::map<QString, std::function<QWidget*()>> screens{
+            {"Titlefrm", [&] { return &navigator.show<Titlefrm>(); }},
+            {"Startplay2", [&] { return &navigator.show<Startplay2>(); }},
+            {"Fandlerules",
+             [&]() -> QWidget* {
+                 click(control(&navigator.show<Startplay2>(), "Label6"));
+                 return &open<Fandlerules>();
+             }},
+            {"Playlevel", [&] { return &navigator.show<Playlevel>(); }},
+            {"fan1", [&] { return &navigator.show<fan1>(); }}};
+        if (screens.contains(name)) {
+            return answered(*screens.at(name)(), steps);
+        }
+        saveAGame();
+        click(control(&navigator.show<Titlefrm>(), "Label6")); // Restart Previous Game
+        fan1& game = open<fan1>();
+        if (name == QLatin1String("card")) {
+            random.draw({{36, 60}});
+            click(control(&game, "Label5"));
+            EXPECT_TRUE(waitFor([&] { return shared.answers[0] != "x"; }));
+        }
+        return answered(game, steps);
+    }
+    QWidget& answered(QWidget& screen, const QStringList& steps)
+    {
+        for (const QString& number : steps.mid(1)) {
+            takeCardAndAnswer(dynamic_cast<fan1&>(screen), number.toInt());
+        }
+        return screen;
     }
 
     void playersAtLevels(const std::vector<Integer>& levels) { seatPlayers(shared, levels); }

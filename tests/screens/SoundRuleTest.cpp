@@ -1,11 +1,7 @@
 // The sound rule on every control of every screen: each one clicked, with sound on and
 // with sound off, makes the sound sound-rule.txt gives it, or none.
 
-#include "Fandlerules.h"
-#include "Playlevel.h"
 #include "ScreenTest.h"
-#include "Startplay2.h"
-#include "Titlefrm.h"
 
 #include <QCheckBox>
 #include <QTextStream>
@@ -16,35 +12,19 @@ using namespace zorbitan;
 namespace {
 class SoundRule : public zorbitan::testing::ScreenTest {
 protected:
-    // A screen as a player finds it, sound on or off; "card": a game with a card dealt.
+    // A screen as a player finds it (see ScreenTest::meet), sound on or off.
     QWidget& open(const QString& screen, bool soundOn)
     {
         navigator.endProgram();
         shared = Module1{};
-        shared.soundon = soundOn ? 1 : 0;
         shared.hidedesktop = 1;
         playersAtLevels({3, 3, 3, 3});
-        const std::map<QString, std::function<QWidget&()>> screens{
-            {"Titlefrm", [&]() -> QWidget& { return navigator.show<Titlefrm>(); }},
-            {"Fandlerules", [&]() -> QWidget& { return navigator.show<Fandlerules>(); }},
-            {"Playlevel", [&]() -> QWidget& { return navigator.show<Playlevel>(); }},
-            {"fan1", [&]() -> QWidget& { return navigator.show<fan1>(); }}};
-        if (screen == QLatin1String("Startplay2")) {
-            auto& options = navigator.show<Startplay2>();
-            control<QCheckBox>(&options, "Check1").setChecked(soundOn);
-            return options;
-        }
-        if (screen != QLatin1String("card")) {
-            return screens.at(screen)();
-        }
-        saveAGame();
-        click(control(&navigator.show<Titlefrm>(), "Label6")); // Restart Previous Game
-        fan1& game = ScreenTest::open<fan1>();
-        random.draw({{36, 60}}); // "a factor of 12"
-        click(control(&game, "Label5"));
-        EXPECT_TRUE(waitFor([&] { return shared.answers[0] != "x"; }));
+        QWidget& met = meet(screen);
         shared.soundon = soundOn ? 1 : 0;
-        return game;
+        if (auto* playSound = met.findChild<QCheckBox*>(QStringLiteral("Check1"))) {
+            playSound->setChecked(soundOn);
+        }
+        return met;
     }
 };
 } // namespace

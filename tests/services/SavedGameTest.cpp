@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace zorbitan;
 
@@ -82,6 +83,18 @@ TEST_F(SavedGameFile, AShortFileOrAnImpossibleValueStopsTheRestart)
     writeExample(202, "32766");
     EXPECT_TRUE(readSavedGame(shared, path));
     EXPECT_FALSE(readSavedGame(shared, folder.filePath(QStringLiteral("missing.inf"))));
+}
+
+// A folder or a pipe where the saved game belongs is neither read (a pipe would wait
+// for ever) nor replaced.
+TEST_F(SavedGameFile, AFolderOrAPipeInItsPlaceStaysAsItIs)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("lastgame.inf")));
+    EXPECT_FALSE(readSavedGame(shared, path) || saveGame(shared, 4, path));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    const QString pipe = folder.filePath(QStringLiteral("pipe.inf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(readSavedGame(shared, pipe));
 }
 
 // The game works in the first folder that holds its data folders (the current one, its
