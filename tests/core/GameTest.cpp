@@ -51,7 +51,7 @@ bool holdsALine(const std::array<Integer, 101>& owners, int player)
 
 // A wrong answer shows the card's answers as its slots hold them, " 56" with its blank,
 // under the heading for one answer, with the message, until the turn passes. (What a
-// right one shows: LooksTest; who may take a square: RandomPlayKeepsTheRules.)
+// right one shows: commands.txt; who may take a square: RandomPlayKeepsTheRules.)
 TEST(GameScreen, AWrongAnswerShowsTheCardsAnswers)
 {
     TestGame game({2, 3});

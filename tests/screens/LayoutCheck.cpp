@@ -2,14 +2,7 @@
 
 #include "GamePaths.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFontInfo>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QRegularExpression>
-#include <QScreen>
-#include <QTextStream>
+#include <QtWidgets>
 #include <cmath>
 #include <map>
 
@@ -99,11 +92,9 @@ int pixelsLike(const QImage& shot, const QRect& area, const QColor& colour)
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor c = shot.pixelColor(x, y);
-            count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                                 std::abs(c.blue() - colour.blue()) <=
-                             60
-                         ? 1
-                         : 0;
+            const int distance = std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                                 std::abs(c.blue() - colour.blue());
+            count += distance <= 60 ? 1 : 0;
         }
     }
     return count;
@@ -128,24 +119,19 @@ QStringList compare(const QWidget& widget, const Row& row, const QImage& shot)
                        at.top() == row.rect.top() && at.width() >= row.rect.width()
                  : at == row.rect,
            QStringLiteral("at %1, not %2").arg(where(at), where(row.rect)));
-    const auto* label = qobject_cast<const QLabel*>(&widget);
-    const auto* box = qobject_cast<const QCheckBox*>(&widget);
     if (row.kind == QLatin1String("picture") || row.kind == QLatin1String("counter")) {
         const QImage picture = QImage(resolveGamePath(row.words.toStdString())).convertToFormat(shot.format());
         expect(!picture.isNull() && shot.copy(QRect(at.topLeft(), picture.size())) == picture,
                "does not show " + row.words);
     } else if (!row.words.isEmpty()) {
-        const QString shown = label != nullptr ? label->text() : box != nullptr ? box->text() : QString();
-        expect(shown == row.words, QStringLiteral("reads \"%1\"").arg(shown));
+        expect(textOf(widget) == row.words, QStringLiteral("reads \"%1\"").arg(textOf(widget)));
     }
     // Bold as asked: Tahoma's bold is drawn from its regular face, which the face found reports.
     const QFontInfo font(widget.font());
+    const QString face = QStringLiteral("%1 %2 px").arg(font.family()).arg(font.pixelSize());
     expect(row.family.isEmpty() ||
-               (font.family() == row.family && font.pixelSize() == row.pixels && widget.font().bold() == row.bold),
-           QStringLiteral("in %1 %2 px%3")
-               .arg(font.family())
-               .arg(font.pixelSize())
-               .arg(widget.font().bold() ? " bold" : ""));
+               (face == QStringLiteral("%1 %2 px").arg(row.family).arg(row.pixels) && widget.font().bold() == row.bold),
+           "in " + face + (widget.font().bold() ? " bold" : ""));
     const QRect inside = at.intersected(shot.rect()).adjusted(2, 2, -3, -3);
     for (const auto& [role, colour] : row.colours) {
         if (role == QLatin1String("text") || role == QLatin1String("player")) { // strokes of that colour inside
@@ -153,18 +139,23 @@ QStringList compare(const QWidget& widget, const Row& row, const QImage& shot)
             continue;
         }
         for (const QPoint corner : {inside.topLeft(), inside.topRight(), inside.bottomLeft(), inside.bottomRight()}) {
-            expect(shot.pixelColor(corner) == colour, QStringLiteral("%1 is %2 at %3,%4, not %5")
-                                                          .arg(role)
-                                                          .arg(shot.pixelColor(corner).name())
-                                                          .arg(corner.x())
-                                                          .arg(corner.y())
-                                                          .arg(colour.name()));
+            const QString seen = shot.pixelColor(corner).name();
+            expect(seen == colour.name(),
+                   QStringLiteral("%1 is %2 at %3, not %4").arg(role, seen, where({corner, corner}), colour.name()));
         }
     }
+    const auto* box = qobject_cast<const QCheckBox*>(&widget);
     expect(box == nullptr || box->isChecked() == row.flags.contains(QStringLiteral("ticked")), "ticked wrongly");
     return wrong;
 }
 } // namespace
+
+QString textOf(const QWidget& widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(&widget);
+    const auto* box = qobject_cast<const QCheckBox*>(&widget);
+    return label != nullptr ? label->text() : box != nullptr ? box->text() : QString();
+}
 
 QStringList differencesFromLayout(QWidget& screen, const QString& state)
 {

@@ -16,4 +16,7 @@ namespace zorbitan::testing {
 // build/screenshots/layout-SCREEN-STATE.png.
 QStringList differencesFromLayout(QWidget& screen, const QString& state = {});
 
+// The words a label or tick box shows; empty for any other control.
+QString textOf(const QWidget& widget);
+
 } // namespace zorbitan::testing

@@ -10,10 +10,8 @@
 #include "Titlefrm.h"
 #include "fan1.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 #include <map>
 

@@ -3,8 +3,6 @@
 
 #include "ScreenTest.h"
 
-#include <QCheckBox>
-#include <QTextStream>
 #include <map>
 
 using namespace zorbitan;

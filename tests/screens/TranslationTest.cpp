@@ -3,33 +3,18 @@
 // translation; each translation asks about the numbers its English asks about, says one thing in one word, and writes
 // the sums of a German game in a German class's signs.
 
-#include "Fandlerules.h"
-#include "Playlevel.h"
+#include "LayoutCheck.h"
 #include "QtConversions.h"
 #include "ScreenTest.h"
-#include "Startplay2.h"
-#include "Titlefrm.h"
 
-#include <QAccessible>
-#include <QCheckBox>
-#include <QLabel>
-#include <QTextLayout>
-#include <QTranslator>
-#include <QXmlStreamReader>
 #include <map>
 
 using namespace zorbitan;
 using zorbitan::testing::ScreenTest;
 using zorbitan::testing::TestGame;
+using zorbitan::testing::textOf;
 
 namespace {
-QString textOf(const QWidget& widget)
-{
-    const auto* label = qobject_cast<const QLabel*>(&widget);
-    const auto* box = qobject_cast<const QCheckBox*>(&widget);
-    return label != nullptr ? label->text() : box != nullptr ? box->text() : QString();
-}
-
 // Every text of every screen a player meets (the level screen with all four rows), and
 // what the game screen shows in play: every card (the widest sums of Levels 1 and 2
 // among them), the heading over one answer and over several, every turn line, winner

@@ -8,9 +8,8 @@
 #include "QtConversions.h"
 #include "SoundCharacter.h"
 
-#include <QFile>
-#include <QImage>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 #include <gtest/gtest.h>
 
 using namespace zorbitan;

@@ -21,15 +21,8 @@
 #include "WindowServices.h"
 #include "fan1.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QLabel>
-#include <QProcess>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 #include <cstdio>
 #include <stdexcept>
 
