@@ -1,7 +1,8 @@
 // What each screen's commands do, clicked as a player clicks them, as the table
 // commands.txt gives it: which screens open and close, what they set, what is kept in
 // the saved game, what the player then sees (layout/, LayoutCheck.h), the way through
-// by keyboard. Also the screens without their pictures. How they sound: SoundRuleTest.
+// by keyboard; and the sound rule, sound-rule.txt, in the same way. Also the screens
+// without their pictures.
 
 #include "LayoutCheck.h"
 #include "Publisher.h"
@@ -60,7 +61,7 @@ protected:
     }
 
     // What an "after" entry finds instead of what it asks for; empty when it holds.
-    QString differs(QWidget& screen, const QString& entry, const QByteArray& older, const QList<QUrl>& opened)
+    QString differs(QWidget& screen, const QString& entry)
     {
         const QString name = entry.section(QLatin1Char('='), 0, 0);
         const QString wanted = entry.section(QLatin1Char('='), 1);
@@ -100,6 +101,12 @@ protected:
             found = !QFile::exists(folder.filePath(QStringLiteral("lastgame.inf"))) ? QStringLiteral("none")
                     : savedBytes() == older                                         ? QStringLiteral("older")
                                                                                     : QStringLiteral("another");
+        } else if (name == QLatin1String("heard")) { // "wav\click.wav" heard as "click"
+            QStringList heard;
+            for (const std::string& sound : sounds) {
+                heard << QString::fromStdString(sound).section(QLatin1Char('\\'), 1).section(QLatin1Char('.'), 0, 0);
+            }
+            found = heard.join(QLatin1Char(','));
         } else if (name.startsWith(QLatin1String("line"))) {
             found = QString::fromLatin1(savedBytes().split('\n').value(name.mid(4).toInt() - 1).trimmed());
         } else if (name.startsWith(QLatin1String("text:"))) {
@@ -109,6 +116,7 @@ protected:
         } else if (name == QLatin1String("ends")) {
             found = QString::number(programEnds);
         } else if (name == QLatin1String("web")) {
+            const QList<QUrl>& opened = browser.opened;
             found = QString::number(opened.count(QUrl(toQString(publisher::webAddress)))) +
                     (opened.size() == opened.count(QUrl(toQString(publisher::webAddress))) ? "" : " and others");
         } else if (Integer* value = field(name)) {
@@ -116,36 +124,58 @@ protected:
         } else {
             found = controlNamed<QCheckBox>(screen, name).isChecked() ? "on" : "off";
         }
-        return found == wanted ? QString() : found;
+        return found == wanted ? QString() : found.isEmpty() ? QStringLiteral("nothing") : found;
     }
-};
 
-} // namespace
-
-TEST_F(Commands, EveryCommandDoesWhatTheTableSays)
-{
-    const QByteArray older = (saveAGame(), savedBytes());
-    zorbitan::testing::UrlRecorder browser;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-    QFile table(QStringLiteral(COMMANDS));
-    ASSERT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text));
-    QStringList wrong;
-    for (QTextStream in(&table); !in.atEnd();) {
-        const QString line = in.readLine();
-        const QStringList cells = line.split(QLatin1Char('|'));
-        if (cells.size() != 4 || line.startsWith(QLatin1Char('#'))) {
-            continue;
+    // Plays a table's rows (situation | controls | before | after), a row whose control
+    // is "*" once for each control shown in that situation that no other row names;
+    // what differs, a line each.
+    QStringList playTable(const QString& path)
+    {
+        QFile table(path);
+        EXPECT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text)) << path.toStdString();
+        QList<QStringList> rows;
+        for (QTextStream in(&table); !in.atEnd();) {
+            const QString line = in.readLine().simplified();
+            rows << (line.startsWith(QLatin1Char('#')) ? QStringList() : line.split(QStringLiteral(" | ")));
         }
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        QStringList wrong;
+        for (const QStringList& row : rows) {
+            if (row.size() != 4 || row[1] != QLatin1String("*")) {
+                wrong << (row.size() == 4 ? play(row) : QStringList());
+                continue;
+            }
+            QStringList shownThere;
+            for (const QWidget* child : prepare(row).findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                shownThere << (child->isVisible() ? child->objectName() : QString());
+            }
+            for (const QString& name : shownThere) {
+                const bool named = std::ranges::any_of(rows, [&](const QStringList& other) {
+                    return other.size() == 4 && other[0] == row[0] && other[1] == name && other[2] == row[2];
+                });
+                wrong << (!name.isEmpty() && !named ? play({row[0], name, row[2], row[3]}) : QStringList());
+            }
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        wrong.removeAll(QString());
+        return wrong;
+    }
+
+    // A row's situation from a fresh start: two players at Level 3 wanting the backdrop,
+    // "a factor of 12" for a card dealt at Level 3, and what the row says stands before.
+    QWidget& prepare(const QStringList& row)
+    {
         navigator.endProgram();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QFile::remove(folder.filePath(QStringLiteral("lastgame.inf")));
         shared = Module1{};
         shared.hidedesktop = 1;
         playersAtLevels({3, 3});
-        random.next = {(36 + 0.5) / 60}; // "a factor of 12" for a card dealt at Level 3
+        random.next = {(36 + 0.5) / 60};
         programEnds = 0;
         browser.opened.clear();
-        const QStringList before = cells[2].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList before = row[2].split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& entry : before) {
             if (Integer* value = field(entry.section(QLatin1Char('='), 0, 0))) {
                 *value = static_cast<Integer>(entry.section(QLatin1Char('='), 1).toInt());
@@ -154,35 +184,63 @@ TEST_F(Commands, EveryCommandDoesWhatTheTableSays)
         if (before.contains(QStringLiteral("saved=1"))) {
             saveAGame();
         }
-        QWidget& screen = meet(cells[0].trimmed());
+        QWidget& screen = meet(row[0]);
         for (const QString& entry : before) {
-            if (field(entry.section(QLatin1Char('='), 0, 0)) == nullptr && !entry.startsWith(QLatin1String("saved"))) {
-                controlNamed<QCheckBox>(screen, entry.section(QLatin1Char('='), 0, 0))
-                    .setChecked(entry.endsWith(QLatin1String("=on")));
+            const QString name = entry.section(QLatin1Char('='), 0, 0);
+            if (name == QLatin1String("sound")) { // "Play Sound" as the player meets the screen
+                shared.soundon = entry.endsWith(QLatin1String("=on")) ? 1 : 0;
+                if (auto* box = screen.findChild<QCheckBox*>(QStringLiteral("Check1"))) {
+                    box->setChecked(shared.soundon == 1);
+                }
+            } else if (field(name) == nullptr && name != QLatin1String("saved")) {
+                controlNamed<QCheckBox>(screen, name).setChecked(entry.endsWith(QLatin1String("=on")));
             }
         }
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&screen)) << line.toStdString();
-        for (const QString& name : cells[1].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&screen)) << row.join(" | ").toStdString();
+        sounds.clear();
+        return screen;
+    }
+
+    // One row: its controls used in turn on its situation, and what differs after.
+    QStringList play(const QStringList& row)
+    {
+        QWidget& screen = prepare(row);
+        for (const QString& name : row[1].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (name.startsWith(QLatin1String("close"))) {
                 (name == QLatin1String("close") ? &screen : shown(name.mid(6)))->close();
             } else if (name.startsWith(QLatin1String("key:"))) {
                 QTest::keyClicks(QApplication::focusWidget(),
                                  name.mid(4) == QLatin1String("Return") ? "\r" : name.mid(4));
             } else if (name == QLatin1String("dealt")) {
-                EXPECT_TRUE(waitFor([&] { return shared.answers[0] != "x"; })) << line.toStdString();
+                EXPECT_TRUE(waitFor([&] { return shared.answers[0] != "x"; })) << row.join(" | ").toStdString();
             } else if (name != QLatin1String("-")) {
                 QWidget& widget = controlNamed(screen, name);
                 click(widget, qobject_cast<QCheckBox*>(&widget) != nullptr ? onTheBox : QPoint());
             }
         }
-        for (const QString& entry : cells[3].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const QString found = differs(screen, entry, older, browser.opened);
-            wrong << (found.isEmpty() ? QString()
-                                      : QStringLiteral("%1 -> %2: %3").arg(line.simplified(), entry, found));
+        QStringList wrong;
+        for (const QString& entry : row[3].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString found = differs(screen, entry);
+            wrong << (found.isEmpty() ? QString() : QStringLiteral("%1 -> %2: %3").arg(row.join(" | "), entry, found));
         }
+        return wrong;
     }
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    wrong.removeAll(QString());
+
+    QByteArray older = (saveAGame(), savedBytes()); // the saved game saveAGame() writes
+    zorbitan::testing::UrlRecorder browser;
+};
+
+} // namespace
+
+TEST_F(Commands, EveryCommandDoesWhatTheTableSays)
+{
+    const QStringList wrong = playTable(QStringLiteral(COMMANDS));
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Commands, EveryControlSoundsAsTheSoundRuleSays)
+{
+    const QStringList wrong = playTable(QStringLiteral(SOUND_RULE));
     EXPECT_TRUE(wrong.isEmpty()) << wrong.join(QLatin1Char('\n')).toStdString();
 }
 
