@@ -49,23 +49,6 @@ bool holdsALine(const std::array<Integer, 101>& owners, int player)
 }
 } // namespace
 
-// A wrong answer shows the card's answers as its slots hold them, " 56" with its blank,
-// under the heading for one answer, with the message, until the turn passes. (What a
-// right one shows: commands.txt; who may take a square: RandomPlayKeepsTheRules.)
-TEST(GameScreen, AWrongAnswerShowsTheCardsAnswers)
-{
-    TestGame game({2, 3});
-    game.load();
-    game.random.draw({{6, 10}, {7, 10}}); // 7 x 8
-    game.takeCard();
-    game.screen.Label1_Click(55);
-    const auto& s = game.controls();
-    EXPECT_TRUE(s.Label6.caption == " 56" && s.Label7.caption == "ANSWER" && s.Label7.count == 1 && s.Label10.visible);
-    EXPECT_EQ(game.shared.placednumber + game.shared.boardowner[55], 0);
-    game.clock.advance(2510);
-    EXPECT_FALSE(s.Label6.visible || s.Label7.visible || s.Label10.visible);
-}
-
 // The card comes 500 ms after "Take a card", the counter blinks four times, the next card
 // may be taken 510 ms after the check; a click before the card, during the deal or the
 // blink, after the answer or off the board changes nothing.

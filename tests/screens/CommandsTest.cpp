@@ -64,7 +64,7 @@ protected:
     QString differs(QWidget& screen, const QString& entry)
     {
         const QString name = entry.section(QLatin1Char('='), 0, 0);
-        const QString wanted = entry.section(QLatin1Char('='), 1);
+        const QString wanted = entry.section(QLatin1Char('='), 1).replace(QLatin1Char('-'), QLatin1Char(' '));
         QString found;
         if (name.startsWith(QLatin1Char('+')) || name.startsWith(QLatin1Char('-'))) {
             return (shown(name.mid(1)) != nullptr) == name.startsWith(QLatin1Char('+')) ? QString() : "not so";
@@ -78,8 +78,7 @@ protected:
         } else if (name.startsWith(QLatin1String("look:"))) {
             QWidget* seen = shown(name.mid(5));
             return seen == nullptr ? QStringLiteral("not shown")
-                                   : zorbitan::testing::differencesFromLayout(*seen, QString(wanted).replace('-', ' '))
-                                         .join("\n  ");
+                                   : zorbitan::testing::differencesFromLayout(*seen, wanted).join("\n  ");
         } else if (name == QLatin1String("ready") || name == QLatin1String("flash")) {
             const auto& model = open<fan1>().model();
             const bool done = waitFor([&] {
@@ -96,7 +95,7 @@ protected:
             }
             found = stops.join(QLatin1Char(','));
         } else if (name.startsWith(QLatin1String("name:"))) { // as a screen reader reads it
-            found = controlNamed(screen, name.mid(5)).accessibleName().replace(' ', '-');
+            found = controlNamed(screen, name.mid(5)).accessibleName();
         } else if (name == QLatin1String("saved")) {
             found = !QFile::exists(folder.filePath(QStringLiteral("lastgame.inf"))) ? QStringLiteral("none")
                     : savedBytes() == older                                         ? QStringLiteral("older")
@@ -175,14 +174,24 @@ protected:
         random.next = {(36 + 0.5) / 60};
         programEnds = 0;
         browser.opened.clear();
+        QCoreApplication::removeTranslator(&language);
         const QStringList before = row[2].split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& entry : before) {
-            if (Integer* value = field(entry.section(QLatin1Char('='), 0, 0))) {
-                *value = static_cast<Integer>(entry.section(QLatin1Char('='), 1).toInt());
+            const QString name = entry.section(QLatin1Char('='), 0, 0);
+            const QString value = entry.section(QLatin1Char('='), 1);
+            if (Integer* field = this->field(name)) {
+                *field = static_cast<Integer>(value.toInt());
+            } else if (name == QLatin1String("saved")) {
+                saveAGame();
+            } else if (name == QLatin1String("language")) {
+                EXPECT_TRUE(language.load(":/i18n/zorbitan_" + value) &&
+                            QCoreApplication::installTranslator(&language));
+            } else if (name == QLatin1String("draw")) { // position/out of, for each draw
+                random.next.clear();
+                for (const QString& draw : value.split(QLatin1Char(','))) {
+                    random.draw({{draw.section('/', 0, 0).toInt(), draw.section('/', 1).toInt()}});
+                }
             }
-        }
-        if (before.contains(QStringLiteral("saved=1"))) {
-            saveAGame();
         }
         QWidget& screen = meet(row[0]);
         for (const QString& entry : before) {
@@ -192,7 +201,7 @@ protected:
                 if (auto* box = screen.findChild<QCheckBox*>(QStringLiteral("Check1"))) {
                     box->setChecked(shared.soundon == 1);
                 }
-            } else if (field(name) == nullptr && name != QLatin1String("saved")) {
+            } else if (QStringList{"Check1", "Check3"}.contains(name)) {
                 controlNamed<QCheckBox>(screen, name).setChecked(entry.endsWith(QLatin1String("=on")));
             }
         }
@@ -228,6 +237,7 @@ protected:
 
     QByteArray older = (saveAGame(), savedBytes()); // the saved game saveAGame() writes
     zorbitan::testing::UrlRecorder browser;
+    QTranslator language;
 };
 
 } // namespace

@@ -34,8 +34,6 @@ protected:
     {
         navigator.endProgram();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QWidget elsewhere; // the next test starts with the mouse in use, not the keyboard
-        QTest::mouseClick(&elsewhere, Qt::LeftButton);
     }
 
     template <typename Widget = QWidget> Widget& control(const QWidget* screen, const char* name)
