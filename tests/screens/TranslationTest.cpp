@@ -23,17 +23,14 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
 {
     navigator.context().shared.numberofplayers = 4;
     navigator.context().shared.playerlevel = {0, 1, 2, 3, 3};
-    for (QWidget* screen :
-         {static_cast<QWidget*>(&navigator.show<Titlefrm>()), static_cast<QWidget*>(&navigator.show<Startplay2>()),
-          static_cast<QWidget*>(&navigator.show<Fandlerules>()), static_cast<QWidget*>(&navigator.show<Playlevel>())}) {
+    for (QWidget* screen : std::initializer_list<QWidget*>{&navigator.show<Titlefrm>(), &navigator.show<Startplay2>(),
+                                                           &navigator.show<Fandlerules>(), &navigator.show<Playlevel>(),
+                                                           &navigator.show<fan1>()}) {
         for (const QWidget* widget : screen->findChildren<QWidget*>()) {
             visit(*widget, textOf(*widget));
         }
     }
-    const fan1& game = navigator.show<fan1>();
-    for (const QWidget* widget : game.findChildren<QWidget*>()) {
-        visit(*widget, textOf(*widget));
-    }
+    const fan1& game = *navigator.find<fan1>();
     const auto shown = [&](const char* name, const QString& text) { visit(*game.findChild<QWidget*>(name), text); };
     for (const Level3Card& card : level3Cards()) {
         shown("Label4", translated(card.text));
