@@ -136,10 +136,15 @@ protected:
         QList<QStringList> rows;
         for (QTextStream in(&table); !in.atEnd();) {
             const QString line = in.readLine().simplified();
-            rows << (line.startsWith(QLatin1Char('#')) ? QStringList() : line.split(QStringLiteral(" | ")));
+            QStringList cells = line.startsWith(QLatin1Char('#')) ? QStringList() : line.split(QLatin1Char('|'));
+            std::ranges::for_each(cells, [](QString& cell) { cell = cell.trimmed(); });
+            rows << cells;
         }
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
         QStringList wrong;
+        for (const QStringList& row : rows) { // every line a comment, blank or a whole row
+            wrong << (row.size() == 4 || row.join(QString()).isEmpty() ? QString() : "unreadable: " + row.join('|'));
+        }
         for (const QStringList& row : rows) {
             if (row.size() != 4 || row[1] != QLatin1String("*")) {
                 wrong << (row.size() == 4 ? play(row) : QStringList());
