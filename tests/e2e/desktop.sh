@@ -1,19 +1,11 @@
 #!/bin/sh
-# The whole program on a player's desktop, played by its harness (zorbitan-harness): the
-# X display it is given, if asked with a light window manager (openbox) and a sound
-# server of its own (PulseAudio with a null sink) whose output is recorded and named
-# sound by sound; or a Wayland desktop of its own (weston, headless, its CPU renderer, no
-# panel, a green background no part of the game has), where the game must choose
-# Xwayland by itself, or, natively, the player chose Wayland.
-#
-# It plays in a working folder of its own, which keeps its saved game: with the built
-# data folders, or in the folders schools' machines produce, where nothing may crash or
-# hang and no saved game may be lost.
-#
+# The whole program played by its harness in a working folder of its own: on the X display
+# given, with a window manager (openbox) if asked; or on a Wayland desktop of its own
+# (weston, headless, a green background), through Xwayland or natively.
 # Usage: desktop.sh PROGRAM_FOLDER [--window-manager] [--weston xwayland|native]
 #                   [--hear "SOUND ..."] [--expect "LINE"]... [--broken-data | --read-only]
 #                   -- HARNESS_ARGUMENTS...
-#   --hear         the sounds that must be heard, in order, and nothing else
+#   --hear         the sounds a PulseAudio null sink must record, in order, and no other
 #   --expect       a line the harness must print, such as "text Label2: Blue to Play"
 #   --broken-data  every picture and sound broken; the new game must be kept whole
 #   --read-only    an earlier game in a folder that cannot be written, nor a file longer
@@ -80,7 +72,6 @@ if [ -n "$hear" ]; then
     sleep 0.5
 fi
 
-# The screenshots of each kind of desktop in a folder of their own, beside the build's.
 desk=xvfb
 [ -z "$window_manager" ] || desk=openbox
 [ -z "$weston" ] || desk=weston-$weston
@@ -112,7 +103,7 @@ elif [ "$folder" = --read-only ]; then
     echo "harness: a saved game came back" >>"$work/expected"
 fi
 status=0
-# What the program says goes through a pipe, out of reach of the limit it plays under.
+# What the program says goes through a pipe, out of reach of its limit.
 (timeout 300 sh -c "$limit exec \"$bin/zorbitan-harness\" \"\$@\"" harness "$@" 2>&1 || echo "FAILED: exit status $?") |
     tee "$work/output"
 grep -q "^harness: PASSED" "$work/output" && ! grep -q "^FAILED: exit status" "$work/output" || status=1

@@ -64,18 +64,9 @@ TEST_F(SavedGameFile, AShortFileOrAnImpossibleValueStopsTheRestart)
     EXPECT_FALSE(readSavedGame(shared, path));
     EXPECT_TRUE(shared.boardowner[17] == 2 && shared.savedturn == 3 && shared.soundon == 0);
     // An owner, a board number, the players, the turn (32767 could not advance), the sound.
-    const std::pair<int, QByteArray> cases[] = {{10, "5"},
-                                                {10, "-1"},
-                                                {10, "one"},
-                                                {10, "1.5"},
-                                                {10, ""},
-                                                {9, "40000"},
-                                                {201, "0"},
-                                                {201, "5"},
-                                                {202, "-2"},
-                                                {202, "32767"},
-                                                {202, "99999999999999999999"},
-                                                {203, "on"}};
+    const std::pair<int, QByteArray> cases[] = {
+        {10, "5"},  {10, "-1"}, {10, "one"}, {10, "1.5"},    {10, ""},    {9, "40000"},
+        {201, "0"}, {201, "5"}, {202, "-2"}, {202, "32767"}, {203, "on"}, {202, "99999999999999999999"}};
     for (const auto& [line, value] : cases) {
         writeExample(line, value);
         EXPECT_FALSE(readSavedGame(shared, path)) << "line " << line << " = " << value.constData();

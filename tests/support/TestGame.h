@@ -28,15 +28,6 @@ struct ScriptedRandom {
     RandomFraction seeded;
 };
 
-// Words of the game as an English player reads them, the numbers of a sum filled in.
-inline std::string inEnglish(std::string words, const std::vector<int>& numbers)
-{
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        words.replace(words.find('%' + std::to_string(i + 1)), 2, std::to_string(numbers[i]));
-    }
-    return words;
-}
-
 // A game of as many players as levels given, Blue's first.
 inline void seatPlayers(Module1& shared, const std::vector<Integer>& levels)
 {
@@ -73,13 +64,8 @@ public:
         clock.advance(510);
     }
 
-    // The card on the table as the players read it, and its answers as the design gives them.
-    std::string card() const { return inEnglish(controls().Label4.caption, controls().Label4.numbers); }
+    // The answers to the card on the table, as the design gives them.
     std::set<int> rightAnswers() const { return answersTo(controls().Label4.caption, controls().Label4.numbers); }
-    int played(std::string_view name) const
-    {
-        return static_cast<int>(std::ranges::count(sounds, name, &std::pair<long, std::string>::second));
-    }
     const GameScreenControls& controls() const { return screen.controls(); }
 
     Module1 shared;

@@ -1,13 +1,10 @@
-// The whole program in real windows, clicked as a mouse clicks: through the X server
-// (xdotool), or on a Wayland compositor (--compositor, weston) inside the program, as
-// synthetic X input may not work there.
+// The whole program in real windows, clicked through the X server (xdotool), or inside the
+// program on a Wayland compositor (--compositor), where synthetic X input may fail.
 // Usage: zorbitan-harness play N | heard  [--windows] [--compositor]
 //   play N  a saved game brought back if any, then two games of N right answers (or
-//           ZORBITAN_ANSWERS) that must deal differently, each click on a square placing
-//           its counter; the first switches the backdrop off and on, the last is left by "Exit".
+//           ZORBITAN_ANSWERS) that must deal differently; the first switches the backdrop.
 //   heard   one player's game, each sound apart from the next, for a recording.
-// --windows finds each screen in a screenshot of the display (the compositor's with
-// --compositor), kept in ZORBITAN_SCREENSHOTS or the build's screenshots/.
+// --windows finds each screen in a screenshot of the display (ZORBITAN_SCREENSHOTS).
 // It prints what the players read, then PASSED (0) or the step that FAILED (1).
 
 #include "CardOracle.h"
@@ -56,8 +53,7 @@ bool run(const QString& program, const QStringList& arguments, const QString& fo
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-// Where a grabbed window stands in a screenshot: the top left corner at which all of its
-// pixels are seen, or none.
+// Where a grabbed window stands whole in a screenshot, if it does.
 std::optional<QPoint> findIn(const QImage& shot, const QImage& window)
 {
     for (int y = 0; y + window.height() <= shot.height(); ++y) {
@@ -153,10 +149,8 @@ private:
         return open;
     }
 
-    // The screen as the display shows it: whole, its frame (as the platform knows it) in
-    // the middle. A window manager that keeps its frame to itself (weston's for X
-    // windows) puts the frame where the game asked for the window, so the window may lie
-    // off the middle by up to a title bar. A Wayland window stands where the desktop puts it.
+    // The screen seen whole, its frame in the middle; where the window manager keeps its frame
+    // to itself (weston's), off it by up to a title bar; on Wayland, where the desktop puts it.
     void checkWindow(QWidget& window)
     {
         say(window.objectName());
@@ -202,9 +196,8 @@ private:
         }
     }
 
-    // A left click as the mouse makes it: moved there, pressed, held a moment, released,
-    // and over once the program has had the release; on a compositor, delivered inside
-    // the program.
+    // A left click as the mouse makes it, over once the program has had the release; on a
+    // compositor, delivered inside the program.
     void click(QWidget& screen, const char* name, QPoint at = {-1, -1})
     {
         auto* widget = screen.findChild<QWidget*>(QString::fromLatin1(name));
@@ -236,9 +229,8 @@ private:
         return screen<fan1>();
     }
 
-    // Takes a card, then clicks a number's square (for -1, the card's smallest answer, as
-    // the design gives it) at the point given: the click must be answered, a right one on
-    // that number. The card's words.
+    // Takes a card and clicks a number's square (-1: the card's smallest answer) at the point
+    // given; the click must be answered, a right one placing its counter. The card's words.
     QString answer(fan1& game, int number, QPoint within = {20, 20})
     {
         waitFor([&] { return game.model().controls().Label5.enabled; }, QStringLiteral("\"Take a card\""));

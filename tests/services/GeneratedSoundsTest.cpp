@@ -1,11 +1,7 @@
-// The build writes the pictures and sounds beside the program; the tests run there.
+// The build writes the sounds beside the program; the tests run there.
 
-#include "Board.h"
-#include "CounterArt.h"
 #include "GamePaths.h"
 #include "GameSound.h"
-#include "Players.h"
-#include "QtConversions.h"
 #include "SoundCharacter.h"
 
 #include <QtGui>
@@ -14,31 +10,12 @@
 
 using namespace zorbitan;
 
-// Each counter: the square's own colour around a disc in the player's colour, with a rim
-// that stands out from the square; the players' counters told apart without colour too.
-TEST(GeneratedData, EveryCounterShowsItsSquareAndItsPlayer)
-{
-    for (const auto& square : squareColours) {
-        QList<QImage> grey;
-        for (int k = 0; k < maxPlayers; ++k) {
-            const std::string name = counterPicturePath(square.prefix, playerAtIndex(k).prefix);
-            const QImage picture(resolveGamePath(name));
-            ASSERT_EQ(picture.size(), QSize(40, 40)) << name;
-            EXPECT_TRUE(picture.pixelColor(0, 0) == toQColor(square.rgb) &&
-                        picture.pixelColor(20, 4) != toQColor(square.rgb));
-            EXPECT_EQ(picture.pixelColor(20, 10), toQColor(playerAtIndex(k).colour)) << name;
-            EXPECT_FALSE(grey.contains(picture.convertToFormat(QImage::Format_Grayscale8))) << name;
-            grey << picture.convertToFormat(QImage::Format_Grayscale8);
-        }
-    }
-}
-
 // Every sound is heard and is the sound it should be: 16-bit PCM at a comfortable level,
 // below clipping, with the character the design gives it, ending in a quarter second of
 // silence a sound server may swallow without cutting the sound short. A file the sound
 // system cannot read stays "loading" for ever: each must become ready. A new sound cuts
 // off the one playing.
-TEST(GeneratedData, EverySoundIsAudibleAndSoundsAsDesigned)
+TEST(GeneratedSounds, EverySoundIsAudibleAndSoundsAsDesigned)
 {
     GameSound player{QDir::current()};
     ASSERT_TRUE(player.load()) << "the sound module did not load";
