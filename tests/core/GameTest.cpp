@@ -10,7 +10,6 @@
 
 using namespace zorbitan;
 using zorbitan::testing::TestGame;
-namespace c = zorbitan::colours;
 
 namespace {
 // The winner (0-based, at Level 3) completes 1-2-3 with "a factor of 12"; everyone else,
@@ -86,10 +85,10 @@ TEST(GameScreen, TheTimedStepsOfATurnAndTheClicksThatChangeNothing)
 // with five klaxons (none with sound off), and then nothing moves.
 TEST(GameScreen, AWinIsAnnouncedWithFiveKlaxonsAndEndsTheGame)
 {
-    const std::pair<std::string, Rgb> winners[] = {{"BLUE HAS WON!", c::blue},
-                                                   {"RED HAS WON!", c::black},
-                                                   {"GREEN HAS WON!", c::green},
-                                                   {"YELLOW HAS WON!", c::yellow}};
+    const std::pair<std::string, Rgb> winners[] = {{"BLUE HAS WON!", {0, 0, 255}},
+                                                   {"RED HAS WON!", {0, 0, 0}},
+                                                   {"GREEN HAS WON!", {0, 255, 0}},
+                                                   {"YELLOW HAS WON!", {255, 255, 0}}};
     for (int winner = 0; winner < 4; ++winner) {
         TestGame game({3, 3, 3, 3});
         winWithFactorsOfTwelve(game, winner);
