@@ -1,15 +1,17 @@
 // Names the sounds in a recording of the game (16-bit mono samples at 22050 Hz, as parec
 // records a sound server's output) by what each is like to the ear, never by comparing
 // them with the game's own files: the recording is cut into sounds at every stretch of
-// silence, and each is named by the character the design gives the game's six sounds.
-// What is like none of them (the rest of a sound that the next one cut off) is no sound;
-// its measures go to the error output. Prints the names in order, or "silence".
+// silence but the server's short waits for a late player, and each is named by the
+// character the design gives the game's six sounds. What is like none of them (the rest
+// of a sound that the next one cut off) is no sound; its measures go to the error
+// output. Prints the names in order, or "silence".
 // Usage: sounds-heard RECORDING
 
 #include "SoundCharacter.h"
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -22,7 +24,8 @@ int main(int argc, char* argv[])
     }
     constexpr int rate = 22050;
     constexpr double audible = 200.0 / 32768.0;        // the null sink's silence is exact zeros
-    constexpr std::size_t silenceBetween = rate / 100; // 10 ms of silence end a sound
+    constexpr std::size_t silenceBetween = rate / 100; // 10 ms of silence end a sound,
+    constexpr std::size_t underrun = rate / 20;        // but not 50 ms of exact zeros or less
     QFile file(QString::fromLocal8Bit(argv[1]));
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const auto* raw = reinterpret_cast<const qint16*>(bytes.constData());
@@ -33,9 +36,23 @@ int main(int argc, char* argv[])
             continue;
         }
         std::vector<double> sound;
-        for (std::size_t quiet = 0; i < recording.size() && quiet < silenceBetween; ++i) {
+        for (std::size_t quiet = 0, zeros = 0; i < recording.size() && quiet < silenceBetween; ++i) {
             sound.push_back(recording[i] / 32768);
             quiet = std::abs(sound.back()) < audible ? quiet + 1 : 0;
+            zeros = recording[i] == 0 ? zeros + 1 : 0;
+            if (quiet < silenceBetween || zeros < quiet) {
+                continue;
+            }
+            // Exact zeros that cut a sound short, which resumes after them, are the server
+            // waiting for a late player; a sound's own end fades out.
+            const auto late = recording.begin() + static_cast<std::ptrdiff_t>(std::min(recording.size(), i + underrun));
+            const auto resumes = std::find_if(recording.begin() + static_cast<std::ptrdiff_t>(i), late,
+                                              [](double s) { return std::abs(s) / 32768 >= audible; });
+            if (resumes != late) {
+                sound.resize(sound.size() - quiet);
+                i = static_cast<std::size_t>(resumes - recording.begin()) - 1;
+                quiet = zeros = 0;
+            }
         }
         const SoundCharacter character = characterOf(sound, rate);
         const std::string name = soundNamed(character);
