@@ -1,10 +1,6 @@
-// Names the sounds in a recording of the game (16-bit mono samples at 22050 Hz, as parec
-// records a sound server's output) by what each is like to the ear, never by comparing
-// them with the game's own files: the recording is cut into sounds at every stretch of
-// silence but the server's short waits for a late player, and each is named by the
-// character the design gives the game's six sounds. What is like none of them (the rest
-// of a sound that the next one cut off) is no sound; its measures go to the error
-// output. Prints the names in order, or "silence".
+// Names the sounds of a recording (parec's 16-bit mono at 22050 Hz) in order, or prints
+// "silence": cut at each silence, each named by its character, never by the game's files.
+// What is like no sound of the game (the rest of one the next cut off) goes to stderr.
 // Usage: sounds-heard RECORDING
 
 #include "SoundCharacter.h"

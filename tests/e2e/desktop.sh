@@ -17,15 +17,10 @@ shift
 window_manager="" weston="" hear="" folder=""
 work=$(mktemp -d)
 pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    chmod -R u+w "$work"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'for pid in $pids; do kill "$pid" 2>/dev/null || true; done; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 while [ "$1" != "--" ]; do
     case "$1" in
-    --window-manager) window_manager=yes ;;
+    --window-manager) window_manager=openbox ;;
     --weston) weston=$2 && shift ;;
     --hear) hear=$2 && shift ;;
     --broken-data | --read-only) folder=$1 ;;
@@ -36,14 +31,14 @@ done
 shift
 touch "$work/expected"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" DBUS_SESSION_BUS_ADDRESS=disabled: QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 # Waits up to ten seconds for a condition, in a shell command.
 await() { timeout 10 sh -c "until $1; do sleep 0.1; done" || { echo "waited in vain: $1" >&2 && exit 1; }; }
+# Starts a helper beside the game, stopped at the end.
+beside() { "$@" & pids="$pids $!"; }
 
 if [ -n "$window_manager" ]; then # windows mapped while it starts are lost to it: it says when it is up
-    openbox --startup "touch $work/openbox-up" >"$work/openbox.log" 2>&1 &
-    pids="$pids $!"
+    beside openbox --startup "touch $work/openbox-up" >"$work/openbox.log" 2>&1
     await "[ -e $work/openbox-up ]"
 fi
 if [ -n "$weston" ]; then
@@ -51,9 +46,8 @@ if [ -n "$weston" ]; then
     export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=zorbitan-$$
     printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nbackground-color=0xff2a6e2a\nanimation=none\nstartup-animation=none\nclose-animation=none\n' >"$work/weston.ini"
     mkdir -p /tmp/.X11-unix 2>/dev/null || true # where Xwayland listens
-    weston --config="$work/weston.ini" --backend=headless-backend.so --use-pixman --width=1280 --height=1024 \
-        --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug --xwayland >"$work/weston.log" 2>&1 &
-    pids="$pids $!"
+    beside weston --config="$work/weston.ini" --backend=headless-backend.so --use-pixman --width=1280 --height=1024 \
+        --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug --xwayland >"$work/weston.log" 2>&1
     await "grep -q 'xserver listening on display' $work/weston.log"
     DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
     export DISPLAY
@@ -63,19 +57,15 @@ if [ -n "$weston" ]; then
     set -- "$@" --compositor
 fi
 if [ -n "$hear" ]; then
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=file:"$work/pulse.log" \
-        -L "module-null-sink sink_name=game norewinds=1" -L "module-native-protocol-unix" &
-    pids="$pids $!"
+    beside pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=file:"$work/pulse.log" \
+        -L "module-null-sink sink_name=game norewinds=1" -L "module-native-protocol-unix"
     await "pactl info >/dev/null 2>&1"
-    parec -d game.monitor --format=s16le --rate=22050 --channels=1 --raw >"$work/heard.raw" &
-    pids="$pids $!"
+    beside parec -d game.monitor --format=s16le --rate=22050 --channels=1 --raw >"$work/heard.raw"
     sleep 0.5
 fi
 
-desk=xvfb
-[ -z "$window_manager" ] || desk=openbox
-[ -z "$weston" ] || desk=weston-$weston
-export ZORBITAN_SCREENSHOTS="$bin/../screenshots/$desk"
+# xvfb, openbox, weston-xwayland or weston-native
+export ZORBITAN_SCREENSHOTS="$bin/../screenshots/${weston:+weston-}${weston:-${window_manager:-xvfb}}"
 
 # A saved game from an earlier day: Green on 50, three players, turn 9, sound off.
 earlier_game() {

@@ -10,10 +10,7 @@ app=org.example.zorbitan
 work=$(mktemp -d)
 pid=""
 trap '[ -z "$pid" ] || kill "$pid"; rm -rf "$work"' EXIT
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
+fail() { echo "FAILED: $*" >&2 && exit 1; }
 
 echo "== install"
 prefix=$work/usr
@@ -49,8 +46,7 @@ pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1) || fail "no window appeared"
 for attempt in $(seq 1 50); do # a busy machine may take its time
     place=$(xdotool getwindowgeometry "$window" | tr -d '\n' | sed 's/.*Position: \([0-9,]*\).*Geometry: \([0-9x]*\).*/\1 \2/')
-    [ "$place" = "454,293 372x438" ] && break
-    sleep 0.2
+    [ "$place" = "454,293 372x438" ] && break || sleep 0.2
 done
 [ "$place" = "454,293 372x438" ] || fail "the title is at $place, not in the middle at 454,293 372x438"
 if grep -v -e "sound is unavailable (no sound device" -e "XDG_RUNTIME_DIR" "$work/errors"; then

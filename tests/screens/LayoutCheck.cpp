@@ -134,8 +134,7 @@ QStringList compare(const QWidget& widget, const Row& row, const QImage& shot)
            "in " + face + (widget.font().bold() ? " bold" : ""));
     const QRect inside = at.intersected(shot.rect()).adjusted(2, 2, -3, -3);
     for (const auto& [role, colour] : row.colours) {
-        if (role != QLatin1String("fill") && role != QLatin1String("box") &&
-            role != QLatin1String("back")) { // drawn inside
+        if (!QStringList{"fill", "box", "back"}.contains(role)) { // drawn inside
             expect(pixelsLike(shot, inside, colour) >= 4, QStringLiteral("no %1 drawn in %2").arg(role, colour.name()));
             continue;
         }

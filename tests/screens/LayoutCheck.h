@@ -7,13 +7,11 @@ class QWidget;
 
 namespace zorbitan::testing {
 
-// What a player sees on a screen, against the screen's layout table, layout/SCREEN.txt:
-// every control where the table puts it (twips / 15), in its font, with its words, its
-// colours drawn where they belong, its picture drawn from its file, shown or hidden; and
-// no control the table does not know. A table's lines before the first [state] hold
-// from the screen's opening; a state's lines replace them, control by control.
-// Returns what differs, one line each, and saves the screen as it was drawn in
-// build/screenshots/layout-SCREEN-STATE.png.
+// What a player sees on a screen against its table, layout/SCREEN.txt: every control where
+// the table puts it (twips / 15), in its font, with its words, its colours drawn where they
+// belong, its picture from its file, shown or hidden; and no control the table does not know.
+// The lines before the first [state] hold from the opening; a state's replace them, control
+// by control. Returns what differs, a line each; saves build/screenshots/layout-SCREEN-STATE.png.
 QStringList differencesFromLayout(QWidget& screen, const QString& state = {});
 
 // The words a label or tick box shows; empty for any other control.

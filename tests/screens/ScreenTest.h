@@ -22,9 +22,8 @@ class ScreenTest : public ::testing::Test {
 protected:
     ScreenTest()
     {
-        for (const char* data : {"Images", "counters", "wav"}) {
-            QFile::link(QDir::current().absoluteFilePath(QString::fromLatin1(data)),
-                        folder.filePath(QString::fromLatin1(data)));
+        for (const QString& data : QStringList{"Images", "counters", "wav"}) {
+            QFile::link(QDir::current().absoluteFilePath(data), folder.filePath(data));
         }
     }
 

@@ -10,11 +10,9 @@
 
 using namespace zorbitan;
 
-// Every sound is heard and is the sound it should be: 16-bit PCM at a comfortable level,
-// below clipping, with the character the design gives it, ending in a quarter second of
-// silence a sound server may swallow without cutting the sound short. A file the sound
-// system cannot read stays "loading" for ever: each must become ready. A new sound cuts
-// off the one playing.
+// Every sound is 16-bit PCM at a comfortable level below clipping, with the character the
+// design gives it, ending in a quarter second of silence a sound server may swallow; each
+// becomes ready to play (an unreadable one stays "loading"); a new sound cuts off the last.
 TEST(GeneratedSounds, EverySoundIsAudibleAndSoundsAsDesigned)
 {
     GameSound player{QDir::current()};

@@ -26,7 +26,13 @@
 using namespace zorbitan;
 
 namespace {
-[[noreturn]] void fail(const QString& why) { throw std::runtime_error(why.toStdString()); }
+// Ends the run with the reason unless what is required holds.
+void require(bool holds, const QString& otherwise)
+{
+    if (!holds) {
+        throw std::runtime_error(otherwise.toStdString());
+    }
+}
 
 void say(const QString& line)
 {
@@ -37,9 +43,7 @@ void say(const QString& line)
 // Waits for what the game does in its own time; a busy machine only makes it slower.
 void waitFor(const std::function<bool()>& condition, const QString& what)
 {
-    if (!QTest::qWaitFor(condition, 20000)) {
-        fail(QStringLiteral("timed out waiting for ") + what);
-    }
+    require(QTest::qWaitFor(condition, 20000), QStringLiteral("timed out waiting for ") + what);
 }
 
 // Runs a helper program to its end while the game goes on; true when it succeeded.
@@ -100,9 +104,7 @@ public:
             say(QStringLiteral("cards dealt: ") + deals[g].mid(0, 3).join(QStringLiteral(" | ")));
             click(game, g == 1 ? "Label3_0" : "Label3_1"); // Exit, or New Game
         }
-        if (deals[0].mid(0, 3) == deals[1].mid(0, 3)) {
-            fail(QStringLiteral("two games dealt the same cards"));
-        }
+        require(deals[0].mid(0, 3) != deals[1].mid(0, 3), QStringLiteral("two games dealt the same cards"));
         click(screen<Titlefrm>(), "Label7");
     }
 
@@ -170,30 +172,24 @@ private:
         shot.save(QStringLiteral("%1/display-%2-%3.png").arg(shots).arg(++shots_).arg(window.objectName()));
         const QImage seen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
         const std::optional<QPoint> at = findIn(shot, seen);
-        if (!at) {
-            fail(window.objectName() + QStringLiteral(" cannot be seen whole on the display"));
-        }
+        require(at.has_value(), window.objectName() + QStringLiteral(" cannot be seen whole on the display"));
         const bool xcb = QGuiApplication::platformName() == QLatin1String("xcb");
         const QMargins frame = window.isWindow() ? window.windowHandle()->frameMargins() : QMargins();
         const QRect framed = QRect(*at, seen.size()).marginsAdded(frame);
         say(QStringLiteral("%1 seen framed at %2,%3").arg(window.objectName()).arg(framed.x()).arg(framed.y()));
         const QPoint off = framed.center() - shot.rect().center();
         const int allowed = window.isWindow() && frame.isNull() && compositor_ && xcb ? 32 : 2;
-        if ((xcb || !window.isWindow()) && (std::abs(off.x()) > allowed || std::abs(off.y()) > allowed)) {
-            fail(window.objectName() + QStringLiteral(" is not in the middle of the display"));
-        }
-        if (window.isWindow() &&
-            window.windowTitle() != (window.objectName() == QLatin1String("fan1") ? "Zorbitan" : " ")) {
-            fail(window.objectName() + QStringLiteral(" has the title ") + window.windowTitle());
-        }
+        require((!xcb && window.isWindow()) || (std::abs(off.x()) <= allowed && std::abs(off.y()) <= allowed),
+                window.objectName() + QStringLiteral(" is not in the middle of the display"));
+        const QString title = window.objectName() == QLatin1String("fan1") ? QStringLiteral("Zorbitan") : " ";
+        require(!window.isWindow() || window.windowTitle() == title,
+                window.objectName() + QStringLiteral(" has the title ") + window.windowTitle());
         const Grey* backdrop = find<Grey>();
-        if (backdrop != nullptr && shot.pixelColor(0, 0) != QColor(49, 135, 215)) {
-            fail(QStringLiteral("the backdrop is not behind ") + window.objectName());
-        }
+        require(backdrop == nullptr || shot.pixelColor(0, 0) == QColor(49, 135, 215),
+                QStringLiteral("the backdrop is not behind ") + window.objectName());
         const QString inTaskbar = QStringLiteral("xprop -id %1 _NET_WM_STATE | grep -q 'SKIP_TASKBAR.*SKIP_PAGER'");
-        if (backdrop != nullptr && !backdropHoldsScreens() && !run("sh", {"-c", inTaskbar.arg(backdrop->winId())})) {
-            fail(QStringLiteral("the backdrop is in the task bar"));
-        }
+        require(backdrop == nullptr || backdropHoldsScreens() || run("sh", {"-c", inTaskbar.arg(backdrop->winId())}),
+                QStringLiteral("the backdrop is in the task bar"));
     }
 
     // A left click as the mouse makes it, over once the program has had the release; on a
@@ -201,9 +197,7 @@ private:
     void click(QWidget& screen, const char* name, QPoint at = {-1, -1})
     {
         auto* widget = screen.findChild<QWidget*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            fail(QStringLiteral("no control ") + QString::fromLatin1(name));
-        }
+        require(widget != nullptr, QStringLiteral("no control ") + QString::fromLatin1(name));
         const QPoint point = at.x() < 0 ? widget->rect().center() : at;
         const QPoint global = widget->mapToGlobal(point);
         const int before = releases_;
@@ -211,9 +205,10 @@ private:
             QTest::mousePress(widget, Qt::LeftButton, {}, point);
             QTest::qWait(80);
             QTest::mouseRelease(widget, Qt::LeftButton, {}, point);
-        } else if (!run("xdotool", {"mousemove", QString::number(global.x()), QString::number(global.y()), "mousedown",
-                                    "1", "sleep", "0.08", "mouseup", "1"})) {
-            fail(QStringLiteral("xdotool could not click"));
+        } else {
+            require(run("xdotool", {"mousemove", QString::number(global.x()), QString::number(global.y()), "mousedown",
+                                    "1", "sleep", "0.08", "mouseup", "1"}),
+                    QStringLiteral("xdotool could not click"));
         }
         waitFor([&] { return releases_ > before; }, QStringLiteral("the click to arrive"));
         QTest::qWait(pause_);
@@ -244,10 +239,9 @@ private:
         const unsigned blinks = game.model().controls().timers[2].starts;
         click(game, qPrintable(QStringLiteral("Shape1_%1").arg(number)), within);
         const auto* counter = game.findChild<QLabel*>(QStringLiteral("Image1_%1").arg(number));
-        if (game.model().controls().timers[2].starts == blinks ||
-            (right.contains(number) && (session_.shared().placednumber != number || counter->pixmap().isNull()))) {
-            fail(QStringLiteral("a click on %1 was not answered as it should be").arg(number));
-        }
+        const bool placed = session_.shared().placednumber == number && !counter->pixmap().isNull();
+        require(game.model().controls().timers[2].starts != blinks && (placed || !right.contains(number)),
+                QStringLiteral("a click on %1 was not answered as it should be").arg(number));
         waitFor([&] { return !game.model().controls().timers[2].enabled; }, QStringLiteral("the blink"));
         return game.findChild<QLabel*>(QStringLiteral("Label4"))->text();
     }
