@@ -242,8 +242,7 @@ protected:
         programEnds = 0;
         browser.opened.clear();
         QCoreApplication::removeTranslator(&language);
-        QFile::link(QDir::current().absoluteFilePath(QStringLiteral("Images")),
-                    folder.filePath(QStringLiteral("Images")));
+        QFile::link(QDir::current().absoluteFilePath("Images"), folder.filePath("Images")); // unless "pictures=none"
         const QStringList before = row[2].split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& entry : before) {
             const QString name = entry.section(QLatin1Char('='), 0, 0);
@@ -252,8 +251,8 @@ protected:
                 *field = static_cast<Integer>(value.toInt());
             } else if (name == QLatin1String("saved")) {
                 saveAGame();
-            } else if (name == QLatin1String("pictures")) { // none
-                QFile::remove(folder.filePath(QStringLiteral("Images")));
+            } else if (name == QLatin1String("pictures")) {
+                QFile::remove(folder.filePath("Images"));
             } else if (name == QLatin1String("language")) {
                 EXPECT_TRUE(language.load(":/i18n/zorbitan_" + value) &&
                             QCoreApplication::installTranslator(&language));

@@ -1,4 +1,4 @@
-// The game in every language it speaks: every text fits its box, none escapes
+// The game in every language it speaks: every text fits its box and its face, none escapes
 // translation, each keeps its English's numbers and says one thing in one word.
 
 #include "LayoutCheck.h"
@@ -40,11 +40,16 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     }
 }
 
-// What a text needs beyond its box: empty when it fits.
+// What a text needs beyond its box, or a letter its face lacks (it would show as a box,
+// with no other face to stand in): empty when it fits.
 QString overflow(const QWidget& widget, const QString& text)
 {
     QRect box = widget.rect();
     const QFontMetrics metrics = widget.fontMetrics();
+    if (const auto* letter = std::ranges::find_if(text, [&](QChar c) { return !metrics.inFont(c); });
+        letter != text.end()) {
+        return QStringLiteral("%1 \"%2\" lacks \"%3\"").arg(widget.objectName(), text, *letter);
+    }
     QRect needed(0, 0, metrics.horizontalAdvance(text), metrics.height());
     if (const auto* tickBox = qobject_cast<const QCheckBox*>(&widget)) {
         QCheckBox sized(text);
@@ -184,9 +189,7 @@ TEST_F(ScreenTest, NoTextEscapesTranslationAndEveryControlHasAName)
 // program, says so in a word of its own.
 TEST(Translations, EveryMessageKeepsItsNumbersAndItsWord)
 {
-    const std::map<QString, QString> wordForTen{{QStringLiteral("fr"), QStringLiteral("dizaine")},
-                                                {QStringLiteral("de"), QStringLiteral("Zehner")},
-                                                {QStringLiteral("es"), QStringLiteral("decena")}};
+    const std::map<QString, QString> wordForTen{{"fr", "dizaine"}, {"de", "Zehner"}, {"es", "decena"}};
     QStringList problems;
     for (const auto& [language, ten] : wordForTen) {
         std::map<QString, QString> wordFor; // by meaning
