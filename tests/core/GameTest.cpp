@@ -145,7 +145,7 @@ TEST(GameScreen, RandomPlayKeepsTheRules)
         game.load();
         for (int event = 0, cardsTaken = 0, answered = 0;
              event < 1500 && (game.screen.winner() == 0 || s.timers[3].enabled); ++event) {
-            const std::array<Integer, 101> before = game.shared.boardowner;
+            const auto before = game.shared.boardowner;
             const bool accepts = inPlay() && answered == 0 && game.screen.winner() == 0;
             const int holder = (cardsTaken - 1) % game.shared.numberofplayers + 1;
             answers = inPlay() ? game.rightAnswers() : answers;

@@ -64,8 +64,8 @@ if [ -n "$hear" ]; then
     sleep 0.5
 fi
 
-# xvfb, openbox, weston-xwayland or weston-native
-export ZORBITAN_SCREENSHOTS="$bin/../screenshots/${weston:+weston-}${weston:-${window_manager:-xvfb}}"
+case "$weston" in "") desk=${window_manager:-xvfb} ;; *) desk=weston-$weston ;; esac
+export ZORBITAN_SCREENSHOTS="$bin/../screenshots/$desk"
 
 # A saved game from an earlier day: Green on 50, three players, turn 9, sound off.
 earlier_game() {

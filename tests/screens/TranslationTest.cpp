@@ -42,7 +42,7 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
 
 // What a text needs beyond its box, or a letter its face lacks (it would show as a box,
 // with no other face to stand in): empty when it fits.
-QString overflow(const QWidget& widget, const QString& text)
+QString whatDoesNotFit(const QWidget& widget, const QString& text)
 {
     QRect box = widget.rect();
     const QFontMetrics metrics = widget.fontMetrics();
@@ -129,7 +129,7 @@ TEST_P(Languages, EveryTextFitsItsBox)
     QCoreApplication::installTranslator(&translator);
     QStringList problems;
     forEveryText(navigator, [&](const QWidget& widget, const QString& text) {
-        problems << (text.isEmpty() ? QString() : overflow(widget, text));
+        problems << (text.isEmpty() ? QString() : whatDoesNotFit(widget, text));
     });
     QCoreApplication::removeTranslator(&translator);
     problems.removeAll(QString());
