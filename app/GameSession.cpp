@@ -3,6 +3,7 @@
 #include "AfterFirstPaint.h"
 #include "AppIcon.h"
 #include "ConsoleFilter.h"
+#include "Fonts.h"
 #include "GamePaths.h"
 #include "Language.h"
 
@@ -37,10 +38,12 @@ RandomFraction randomFromTheTimeOfDay()
 void prepareApplication()
 {
     // The user's data folder is ~/.local/share/zorbitan; the desktop matches the
-    // windows to the menu entry. Every window gets the game's icon, drawn once the
-    // first one is up.
+    // windows to the menu entry. The game's fonts are waited for only as the first
+    // window is painted. Every window gets the game's icon, drawn once the first one
+    // is up.
     QCoreApplication::setApplicationName(QStringLiteral("zorbitan"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORBITAN_APP_ID));
+    beforeFirstPaint(*QCoreApplication::instance(), registerGameFonts);
     afterFirstPaint(*QCoreApplication::instance(), [] { QApplication::setWindowIcon(appIcon()); });
     QApplication::setStyle(QStringLiteral("Fusion"));
     installConsoleFilter();

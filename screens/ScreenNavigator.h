@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Fonts.h"
 #include "Module1.h"
 #include "Random.h"
 #include "Sounds.h"
@@ -52,9 +51,6 @@ public:
             hold(*screen);
             screen->Form_Load();
         }
-        // The first screen is built and loaded while the system's fonts are still
-        // being read; it needs the game's own only to be shown.
-        registerGameFonts();
         bringToFront(*screen);
         return *screen;
     }

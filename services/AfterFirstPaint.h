@@ -10,4 +10,9 @@ namespace zorbitan {
 // game shows as soon as a bare Qt program would. Dropped if the owner goes first.
 void afterFirstPaint(QObject& owner, std::function<void()> work);
 
+// Work the first picture needs and the set-up before it does not (the game's fonts):
+// it runs as the first paint begins, so the set-up and the event loop's start go on
+// meanwhile. Dropped if the owner goes first.
+void beforeFirstPaint(QObject& owner, std::function<void()> work);
+
 } // namespace zorbitan

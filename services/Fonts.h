@@ -9,8 +9,8 @@ namespace zorbitan {
 void startReadingFonts();
 
 // Makes Tahoma available: Debian ships a look-alike with Wine's fonts, in a folder
-// fontconfig does not search. Waits for the reading started above, if any. Only the
-// first call does anything.
+// fontconfig does not search. Waits for the reading started above, if any. Called
+// as the first window is about to be painted; only the first call does anything.
 void registerGameFonts();
 
 // A font of the layout, given in points as designed for a 96 dpi screen. The size is
