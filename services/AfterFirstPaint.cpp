@@ -3,55 +3,47 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <utility>
 
 namespace zorbitan {
 
 namespace {
+// Runs its work as the first paint of any window begins, then goes. A child of the
+// work's owner, so it goes with the owner, work undone.
 class FirstPaintWatcher : public QObject {
 public:
-    enum class When { Before, After };
-
-    FirstPaintWatcher(QObject& owner, std::function<void()> work, When when)
-        : QObject(&owner), work_(std::move(work)), when_(when)
+    FirstPaintWatcher(QObject& owner, std::function<void()> work) : QObject(&owner), work_(std::move(work))
     {
-        soon_.setSingleShot(true);
-        connect(&soon_, &QTimer::timeout, this, [this] {
-            work_();
-            deleteLater();
-        });
         QCoreApplication::instance()->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
+        if (event->type() == QEvent::Paint && work_) {
             QCoreApplication::instance()->removeEventFilter(this);
-            if (when_ == When::Before) {
-                work_();
-                deleteLater();
-            } else {
-                soon_.start(0);
-            }
+            std::exchange(work_, nullptr)();
+            deleteLater();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     std::function<void()> work_;
-    When when_;
-    QTimer soon_;
 };
 } // namespace
 
-void beforeFirstPaint(QObject& owner, std::function<void()> work)
-{
-    new FirstPaintWatcher(owner, std::move(work), FirstPaintWatcher::When::Before);
-}
+void beforeFirstPaint(QObject& owner, std::function<void()> work) { new FirstPaintWatcher(owner, std::move(work)); }
 
 void afterFirstPaint(QObject& owner, std::function<void()> work)
 {
-    new FirstPaintWatcher(owner, std::move(work), FirstPaintWatcher::When::After);
+    auto* soon = new QTimer(&owner);
+    soon->setSingleShot(true);
+    QObject::connect(soon, &QTimer::timeout, soon, [soon, work = std::move(work)] {
+        work();
+        soon->deleteLater();
+    });
+    beforeFirstPaint(owner, [soon] { soon->start(0); });
 }
 
 } // namespace zorbitan

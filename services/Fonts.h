@@ -10,7 +10,8 @@ void startReadingFonts();
 
 // Makes Tahoma available: Debian ships a look-alike with Wine's fonts, in a folder
 // fontconfig does not search. Waits for the reading started above, if any. Called
-// as the first window is about to be painted; only the first call does anything.
+// as the first window is about to be painted, or a word is first measured, whichever
+// comes first; only the first call does anything.
 void registerGameFonts();
 
 // A font of the layout, given in points as designed for a 96 dpi screen. The size is

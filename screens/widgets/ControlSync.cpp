@@ -1,6 +1,7 @@
 #include "ControlSync.h"
 
 #include "ClickLabel.h"
+#include "Fonts.h"
 #include "QtConversions.h"
 #include "ShapeWidget.h"
 
@@ -64,6 +65,7 @@ void syncLabel(QLabel& widget, const Label& label, LabelCaptions& captions)
 
 void widenToFit(QLabel& widget)
 {
+    registerGameFonts(); // no word is measured before the game's faces are ready
     const int needed = widget.fontMetrics().horizontalAdvance(widget.text()) + 4;
     if (needed > widget.width()) {
         QRect wider = widget.geometry();

@@ -181,8 +181,9 @@ private:
         const int allowed = window.isWindow() && frame.isNull() && compositor_ && xcb ? 32 : 2;
         require((!xcb && window.isWindow()) || (std::abs(off.x()) <= allowed && std::abs(off.y()) <= allowed),
                 window.objectName() + QStringLiteral(" is not in the middle of the display"));
+        const QStringList faces = QFontDatabase::families();
         for (const QLabel* label : window.findChildren<QLabel*>()) { // the game's faces are ready
-            require(label->text().isEmpty() || QFontDatabase::families().contains(label->font().family()),
+            require(label->text().isEmpty() || faces.contains(label->font().family()),
                     label->objectName() + QStringLiteral(" cannot be drawn in ") + label->font().family());
         }
         const QString title = window.objectName() == QLatin1String("fan1") ? QStringLiteral("Zorbitan") : " ";
