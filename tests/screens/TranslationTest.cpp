@@ -17,13 +17,17 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
 {
     navigator.context().shared.numberofplayers = 4;
     navigator.context().shared.playerlevel = {0, 1, 2, 3, 3};
-    for (QWidget* screen : std::initializer_list<QWidget*>{&navigator.show<Titlefrm>(), &navigator.show<Startplay2>(),
-                                                           &navigator.show<Fandlerules>(), &navigator.show<Playlevel>(),
-                                                           &navigator.show<fan1>()}) {
+    Titlefrm& title = navigator.show<Titlefrm>();
+    for (QWidget* screen :
+         std::initializer_list<QWidget*>{&title, &navigator.show<Startplay2>(), &navigator.show<Fandlerules>(),
+                                         &navigator.show<Playlevel>(), &navigator.show<fan1>()}) {
         for (const QWidget* widget : screen->findChildren<QWidget*>()) {
             visit(*widget, textOf(*widget));
         }
     }
+    title.readOkAsCancel(); // how its "OK" reads once a game has been left
+    const QWidget& ok = *title.findChild<QWidget*>(QStringLiteral("Label5"));
+    visit(ok, textOf(ok));
     const fan1& game = *navigator.find<fan1>();
     const auto shown = [&](const char* name, const QString& text) { visit(*game.findChild<QWidget*>(name), text); };
     std::ranges::for_each(level3Cards(), [&](const Level3Card& card) { shown("Label4", translated(card.text)); });
