@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Zorbitan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands: `make run` starts the game, `make test` runs every test.
 # Both install any missing Debian packages first, then configure and build with CMake.
 #

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Zorbitan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark and prints one Markdown table: the core, then the program's
 # start, memory, idle cost and game screen load beside a bare Qt program, offscreen
 # and in a real X window on a virtual screen.

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Zorbitan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs to build, run and be tested, and only
 # those that are missing. Needs root to install; otherwise says what to run.
 set -eu

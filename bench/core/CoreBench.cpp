@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's core without a screen: a card at each level, an answer, the line check,
 // passing the turn, and a whole simulated game.
 

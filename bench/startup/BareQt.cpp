@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick: a bare Qt Widgets program, one window with one label, that says when
 // it has first been painted and ends.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's own start, as main() does it, reporting what the benchmarks measure:
 //   title       says "painted" once the title screen is first painted, and ends
 //   idle-title  waits on the title screen

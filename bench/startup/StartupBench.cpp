@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the real start of the game against a bare Qt Widgets program, side by side
 // in one run (alternating, so a noisy machine treats both alike), then what the game
 // costs while the children think and how long the game screen takes to appear.

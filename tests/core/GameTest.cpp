@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game screen as a model, played in virtual time: the timed steps, the win, a
 // restored game, random play.
 

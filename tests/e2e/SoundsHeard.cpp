@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Names the sounds of a recording (parec's 16-bit mono at 22050 Hz) in order, or prints
 // "silence": cut at each silence, each named by its character, never by the game's files.
 // What is like no sound of the game (the rest of one the next cut off) goes to stderr.

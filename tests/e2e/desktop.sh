@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Zorbitan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole program played by its harness in a working folder of its own: on the X display
 # given, with a window manager (openbox) if asked; or on a Wayland desktop of its own
 # (weston, headless, a green background), through Xwayland or natively.

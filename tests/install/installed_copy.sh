@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Zorbitan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game as a parent or teacher gets it: installed into a prefix of its own, its menu
 # entry and AppStream file checked by Debian's validators, its Debian package built and
 # read, and the installed program started in a real X window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each command does, clicked as a player clicks it, as commands.txt gives it; the
 // sound rule as sound-rule.txt gives it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game in every language it speaks: every text fits its box and its face, none escapes
 // translation, each keeps its English's numbers and says one thing in one word.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The build writes the sounds beside the program; the tests run there.
 
 #include "GamePaths.h"

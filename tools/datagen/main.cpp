@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the pictures and sounds the game reads at run time into the given folder:
 // Images/, counters/ and wav/; and, given a second folder, the game's icon there as an
 // icon theme (hicolor) for the desktop menu. Run by the build; nothing it writes is kept

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole program in real windows, clicked through the X server (xdotool), or inside the
 // program on a Wayland compositor (--compositor), where synthetic X input may fail.
 // Usage: zorbitan-harness play N | heard  [--windows] [--compositor]
