@@ -42,7 +42,9 @@ test: build lint sanitize
 	@cd $(BUILD_DIR) && ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
 
 lint: build
-	@echo "== Static checks: clang-format and clang-tidy"
+	@echo "== Static checks: licences, clang-format and clang-tidy"
+	@reuse lint --quiet || reuse lint
+	@cmp -s COPYING LICENSES/GPL-3.0-or-later.txt || { echo "COPYING is not the text of LICENSES/GPL-3.0-or-later.txt"; exit 1; }
 	@clang-format --dry-run --Werror $(SOURCES)
 	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '$(CURDIR)/(core|screens|services|app|tools)/.*\.cpp$$' >$(BUILD_DIR)/clang-tidy.log 2>&1 \
 		|| { grep -E 'warning:|error:' $(BUILD_DIR)/clang-tidy.log; exit 1; }

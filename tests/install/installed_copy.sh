@@ -25,13 +25,13 @@ for file in bin/zorbitan lib/zorbitan/zorbitan_sound.so share/zorbitan/Images/zo
 done
 [ "$(find "$prefix/share/zorbitan/counters" -type f | wc -l)" -eq 24 ] || fail "not 24 counter pictures"
 desktop-file-validate "$prefix/share/applications/$app.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml"
 
 echo "== Debian package"
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
 package=$(ls "$work"/zorbitan_*.deb)
 for file in ./usr/bin/zorbitan ./usr/lib/zorbitan/zorbitan_sound.so ./usr/share/applications/$app.desktop \
-    ./usr/share/zorbitan/wav/click.wav; do
+    ./usr/share/zorbitan/wav/click.wav ./usr/share/doc/zorbitan/copyright; do
     dpkg-deb -c "$package" | grep -q " $file\$" || fail "the package lacks $file"
 done
 dpkg-deb -f "$package" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt Widgets"
