@@ -24,8 +24,13 @@ for file in bin/zorbitan lib/zorbitan/zorbitan_sound.so share/zorbitan/Images/zo
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 [ "$(find "$prefix/share/zorbitan/counters" -type f | wc -l)" -eq 24 ] || fail "not 24 counter pictures"
-desktop-file-validate "$prefix/share/applications/$app.desktop"
-appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml"
+# Clean: no error and no warning (the menu entry's hint that it stands in two menus, Education
+# and Games, is meant), and the licence shown as a software centre shows it.
+desktop-file-validate "$prefix/share/applications/$app.desktop" >"$work/validated" 2>&1 || true
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$app.metainfo.xml" >>"$work/validated" 2>&1 || true
+if grep -v -e ': hint: ' -e 'Validation was successful' "$work/validated"; then fail "the menu entry or AppStream file is not clean"; fi
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$prefix/share/metainfo/$app.metainfo.xml" ||
+    fail "the AppStream file does not give the game's licence"
 
 echo "== Debian package"
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
