@@ -5,6 +5,7 @@
 
 #include "AfterFirstPaint.h"
 #include "AppIcon.h"
+#include "CardChoiceSettings.h"
 #include "ConsoleFilter.h"
 #include "Fonts.h"
 #include "GamePaths.h"
@@ -58,6 +59,7 @@ GameSession::GameSession(RandomFraction random, std::function<void()> endProgram
       navigator_({shared_, sound_.playWavFunction(), std::move(random), QDir(folder_), QDir(findSaveFolder(folder_)),
                   std::move(endProgram)})
 {
+    shared_.cardchoice = readCardChoice().choice;
     sound_.loadAfterFirstPaint();
 }
 

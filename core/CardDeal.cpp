@@ -24,8 +24,8 @@ void GameScreen::Label5_Click()
 void GameScreen::Timer4_Timer()
 {
     switch (shared_.currentlevel) {
-    case 1: showCard(dealLevel1(card_, random_)); break;
-    case 2: showCard(dealLevel2(card_, random_)); break;
+    case 1: showCard(dealLevel1(card_, shared_.cardchoice.level1, random_)); break;
+    case 2: showCard(dealLevel2(card_, shared_.cardchoice.level2, random_)); break;
     case 3: level3questions(); break;
     default: break;
     }
@@ -33,7 +33,7 @@ void GameScreen::Timer4_Timer()
     timer(GameTimer::Timer4).stop();
 }
 
-void GameScreen::level3questions() { showCard(dealLevel3(card_, random_)); }
+void GameScreen::level3questions() { showCard(dealLevel3(card_, shared_.cardchoice.level3, random_)); }
 
 void GameScreen::showCard(const Card& card)
 {

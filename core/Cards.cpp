@@ -10,7 +10,6 @@
 namespace zorbitan {
 
 namespace {
-constexpr int tableNumbers[] = {2, 5, 10};
 // The signs of a sum are each language's own: a German class writes 7 · 5 and 35 : 5.
 constexpr const char* productWords = gameText("GameText", "%1 x %2");
 constexpr const char* quotientWords = gameText("GameText", "%1 ÷ %2");
@@ -21,41 +20,78 @@ int draw(int n, const RandomFraction& random) { return numberFromOneTo(n, random
 std::string withSignPlace(int value) { return (value < 0 ? "" : " ") + std::to_string(value); }
 
 Card multiplication(int first, int second) { return {productWords, {first, second}, {withSignPlace(first * second)}}; }
-} // namespace
 
-Card dealLevel1(CardState& state, const RandomFraction& random)
+// The product divided by one of its factors; the other factor answers it.
+Card division(int divisor, int otherFactor)
 {
+    return {quotientWords, {divisor * otherFactor, divisor}, {withSignPlace(otherFactor)}};
+}
+
+const CardChoice design;
+
+// A choice that leaves a level without a card deals as the design does.
+const TablesChoice& dealable(const TablesChoice& choice, const TablesChoice& design)
+{
+    return choice.tables.any() ? choice : design;
+}
+
+// A sum of one of the chosen tables. Drawn in this order: which side the table number
+// stands on, whether the card is a division (only when divisions come up), then the
+// table and the other factor in the table order.
+Card tableSum(CardState& state, const TablesChoice& choice, const RandomFraction& random)
+{
+    const std::vector<int> tables = choice.chosen();
+    const auto drawTable = [&] {
+        return tables[static_cast<std::size_t>(draw(static_cast<int>(tables.size()), random) - 1)];
+    };
     state.tableorder = static_cast<Integer>(choiceBelow(2, random()));
-    state.cardkind = static_cast<Integer>(choiceBelow(3, random()));
+    state.cardkind = static_cast<Integer>(choice.divisions ? choiceBelow(3, random()) : 0);
     int table = 0;
     if (state.tableorder == 0) {
-        table = tableNumbers[draw(3, random) - 1];
+        table = drawTable();
         state.firstfactor = static_cast<Integer>(table);
         state.secondfactor = static_cast<Integer>(draw(10, random));
     } else {
         state.firstfactor = static_cast<Integer>(draw(10, random));
-        table = tableNumbers[draw(3, random) - 1];
+        table = drawTable();
         state.secondfactor = static_cast<Integer>(table);
     }
-    const int product = state.firstfactor * state.secondfactor;
     if (state.cardkind < 2) {
         return multiplication(state.firstfactor, state.secondfactor);
     }
     // Both orders divide by the table number: 35 ÷ 5 whether 5 x 7 or 7 x 5 was drawn.
-    const int otherFactor = product / table;
-    return {quotientWords, {product, table}, {withSignPlace(otherFactor)}};
+    return division(table, state.firstfactor * state.secondfactor / table);
+}
+} // namespace
+
+Card dealLevel1(CardState& state, const TablesChoice& choice, const RandomFraction& random)
+{
+    return tableSum(state, dealable(choice, design.level1), random);
 }
 
-Card dealLevel2(CardState& state, const RandomFraction& random)
+Card dealLevel2(CardState& state, const TablesChoice& choice, const RandomFraction& random)
 {
+    const TablesChoice& dealt = dealable(choice, design.level2);
+    if (!dealt.tables.all()) {
+        return tableSum(state, dealt, random);
+    }
+    // Every table: two factors over the whole range, and a division, when they come up,
+    // by the first.
+    const bool isDivision = dealt.divisions && choiceBelow(3, random()) == 2;
     state.firstfactor = static_cast<Integer>(draw(10, random));
     state.secondfactor = static_cast<Integer>(draw(10, random));
-    return multiplication(state.firstfactor, state.secondfactor);
+    return isDivision ? division(state.firstfactor, state.secondfactor)
+                      : multiplication(state.firstfactor, state.secondfactor);
 }
 
-Card dealLevel3(CardState& state, const RandomFraction& random)
+Card dealLevel3(CardState& state, FactKinds kinds, const RandomFraction& random)
 {
-    state.cardnumber = static_cast<Integer>(draw(static_cast<int>(level3Cards().size()), random));
+    std::vector<int> numbers = level3CardsOf(kinds);
+    if (numbers.empty()) {
+        numbers = level3CardsOf(design.level3);
+    }
+    state.cardnumber =
+        static_cast<Integer>(numbers[static_cast<std::size_t>(draw(static_cast<int>(numbers.size()), random) - 1)]);
     const Level3Card& card = level3Cards()[static_cast<std::size_t>(state.cardnumber - 1)];
     Card dealt{std::string(card.text), {}, {}};
     for (const int answer : card.answers) {

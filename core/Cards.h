@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "CardChoice.h"
 #include "Module1.h"
 #include "Random.h"
 
@@ -30,19 +31,22 @@ struct Card {
     std::vector<std::string> answers;
 };
 
-// Level 1: the 2, 5 and 10 times tables and their divisions.
-Card dealLevel1(CardState& state, const RandomFraction& random);
+// Level 1: a sum of the chosen times tables (by design the 2, 5 and 10 tables and
+// their divisions).
+Card dealLevel1(CardState& state, const TablesChoice& choice, const RandomFraction& random);
 
-// Level 2: products of two numbers from 1 to 10, multiplications only.
-Card dealLevel2(CardState& state, const RandomFraction& random);
+// Level 2: by design any product of two numbers from 1 to 10, multiplications only;
+// fewer tables deal as Level 1 does.
+Card dealLevel2(CardState& state, const TablesChoice& choice, const RandomFraction& random);
 
-// Level 3: one of the 60 number-fact cards.
-Card dealLevel3(CardState& state, const RandomFraction& random);
+// Level 3: one of the number-fact cards of the chosen kinds (by design any of the 60).
+Card dealLevel3(CardState& state, FactKinds kinds, const RandomFraction& random);
 
 // A Level 3 card of the bank.
 struct Level3Card {
     std::string_view text;
     std::vector<int> answers;
+    FactKinds kinds;
 };
 
 // The 60 cards, card 1 first.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Board.h"
+#include "CardChoice.h"
 #include "Players.h"
 
 #include <array>
@@ -38,6 +39,7 @@ struct Module1 {
     Integer placednumber = 0;
     Integer restartgame = 0;
     Integer savedturn = 0;
+    CardChoice cardchoice; // which cards each level deals; never saved with a game
 };
 
 // Marks slots 0..5 empty: no card is in play.

@@ -15,7 +15,8 @@ using namespace zorbitan;
 using zorbitan::testing::TestGame;
 
 namespace {
-void dealCards(benchmark::State& state, Card (*deal)(CardState&, const RandomFraction&))
+// With the design's choice of cards.
+template <typename Deal> void dealCards(benchmark::State& state, Deal deal)
 {
     CardState card;
     const RandomFraction random = seededRandom(1);
@@ -24,9 +25,22 @@ void dealCards(benchmark::State& state, Card (*deal)(CardState&, const RandomFra
     }
 }
 
-void BM_DealLevel1(benchmark::State& state) { dealCards(state, dealLevel1); }
-void BM_DealLevel2(benchmark::State& state) { dealCards(state, dealLevel2); }
-void BM_DealLevel3(benchmark::State& state) { dealCards(state, dealLevel3); }
+const CardChoice design;
+void BM_DealLevel1(benchmark::State& state)
+{
+    dealCards(state,
+              [](CardState& card, const RandomFraction& random) { return dealLevel1(card, design.level1, random); });
+}
+void BM_DealLevel2(benchmark::State& state)
+{
+    dealCards(state,
+              [](CardState& card, const RandomFraction& random) { return dealLevel2(card, design.level2, random); });
+}
+void BM_DealLevel3(benchmark::State& state)
+{
+    dealCards(state,
+              [](CardState& card, const RandomFraction& random) { return dealLevel3(card, design.level3, random); });
+}
 
 // The scan of all 288 lines that follows every answer.
 void BM_CheckForALine(benchmark::State& state)

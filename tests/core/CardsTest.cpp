@@ -4,9 +4,13 @@
 #include "Cards.h"
 #include "TestGame.h"
 
+#include <bitset>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <random>
+#include <set>
 #include <sstream>
 
 using namespace zorbitan;
@@ -14,13 +18,18 @@ using namespace zorbitan::testing;
 using Answers = std::vector<std::string>;
 
 namespace {
-// A card dealt with draws landing on the positions given, each out of its number.
-Card deal(Card (*dealer)(CardState&, const RandomFraction&), std::vector<std::pair<int, int>> draws,
-          CardState state = {})
+using Dealer = std::function<Card(CardState&, const RandomFraction&)>;
+const CardChoice design;
+
+// A card of the design's choice dealt with draws landing on the positions given, each
+// out of its number.
+Card deal(int level, std::vector<std::pair<int, int>> draws, CardState state = {})
 {
     ScriptedRandom random; // drawing more than given throws
     random.draw(draws);
-    Card card = dealer(state, std::ref(random));
+    Card card = level == 1   ? dealLevel1(state, design.level1, std::ref(random))
+                : level == 2 ? dealLevel2(state, design.level2, std::ref(random))
+                             : dealLevel3(state, design.level3, std::ref(random));
     EXPECT_TRUE(random.next.empty()) << "drawn fewer times than given";
     return card;
 }
@@ -34,12 +43,12 @@ TEST(Cards, Level1TablesAndDivisionsAndLevel2Products)
     CardState afterADivision;
     afterADivision.cardkind = 2;
     const std::tuple<Card, const char*, std::vector<int>, const char*> cards[] = {
-        {deal(dealLevel1, {{0, 2}, {0, 3}, {2, 3}, {9, 10}}), "%1 x %2", {10, 10}, " 100"},
-        {deal(dealLevel1, {{1, 2}, {1, 3}, {8, 10}, {0, 3}}), "%1 x %2", {9, 2}, " 18"},
-        {deal(dealLevel1, {{0, 2}, {2, 3}, {2, 3}, {9, 10}}), "%1 \u00F7 %2", {100, 10}, " 10"},
-        {deal(dealLevel1, {{1, 2}, {2, 3}, {6, 10}, {1, 3}}), "%1 \u00F7 %2", {35, 5}, " 7"}, // 7 x 5 divides too
-        {deal(dealLevel2, {{0, 10}, {0, 10}}), "%1 x %2", {1, 1}, " 1"},
-        {deal(dealLevel2, {{7, 10}, {6, 10}}, afterADivision), "%1 x %2", {8, 7}, " 56"},
+        {deal(1, {{0, 2}, {0, 3}, {2, 3}, {9, 10}}), "%1 x %2", {10, 10}, " 100"},
+        {deal(1, {{1, 2}, {1, 3}, {8, 10}, {0, 3}}), "%1 x %2", {9, 2}, " 18"},
+        {deal(1, {{0, 2}, {2, 3}, {2, 3}, {9, 10}}), "%1 \u00F7 %2", {100, 10}, " 10"},
+        {deal(1, {{1, 2}, {2, 3}, {6, 10}, {1, 3}}), "%1 \u00F7 %2", {35, 5}, " 7"}, // 7 x 5 divides too
+        {deal(2, {{0, 10}, {0, 10}}), "%1 x %2", {1, 1}, " 1"},
+        {deal(2, {{7, 10}, {6, 10}}, afterADivision), "%1 x %2", {8, 7}, " 56"},
     };
     for (const auto& [card, text, numbers, answer] : cards) {
         EXPECT_TRUE(card.text == text && card.numbers == numbers) << card.text << " " << answer;
@@ -58,11 +67,83 @@ TEST(Cards, Level3DealsEachCardOfTheBank)
         if (line.starts_with('#')) {
             continue;
         }
-        const Card card = deal(dealLevel3, {{number++, 60}});
+        const Card card = deal(3, {{number++, 60}});
         const auto bar = line.find(" | ");
         EXPECT_EQ(card.text, line.substr(0, bar)) << "card " << number;
         std::istringstream answers(line.substr(bar + 3));
         EXPECT_EQ(card.answers, (Answers{std::istream_iterator<std::string>(answers), {}})) << "card " << number;
     }
     EXPECT_EQ(number, 60);
+}
+
+namespace {
+// Each one alone, all together, none, and a spread of mixes.
+std::vector<unsigned long> aloneTogetherAndMixed(int bits, unsigned long stride)
+{
+    std::vector<unsigned long> sets{(1UL << bits) - 1};
+    for (int one = 0; one < bits; ++one) {
+        sets.push_back(1UL << one);
+    }
+    for (unsigned long mix = 0; mix < sets[0]; mix += stride) {
+        sets.push_back(mix);
+    }
+    return sets;
+}
+
+std::string sumOf(int first, int second) { return " " + std::to_string(first) + " " + std::to_string(second); }
+
+// Every card a dealer gives, each checked against the answers the design gives it, as
+// its words and numbers.
+std::set<std::string> everyCardOf(const Dealer& dealer, std::size_t cards, unsigned long seed)
+{
+    std::set<std::string> dealt;
+    CardState state;
+    const RandomFraction random = seededRandom(seed);
+    for (std::size_t n = 0; n < 40 * cards; ++n) {
+        const Card card = dealer(state, random);
+        std::set<int> answers;
+        std::ranges::transform(card.answers, std::inserter(answers, answers.end()), answerValue);
+        EXPECT_EQ(answers, answersTo(card.text, card.numbers)) << card.text;
+        dealt.insert(card.numbers.empty() ? card.text : card.text + sumOf(card.numbers[0], card.numbers[1]));
+    }
+    return dealt;
+}
+} // namespace
+
+// A choice deals every card of its own and no other: at Levels 1 and 2 the sums of the
+// chosen tables t (t x n and n x t for n from 1 to 10, and (t x n) / t with divisions),
+// at Level 3 the cards whose words ask about a chosen kind. A choice of nothing deals
+// as the design does.
+TEST(Cards, EachChoiceDealsAllItsCardsAndNoOthers)
+{
+    for (const unsigned long set : aloneTogetherAndMixed(highestTable, 93)) {
+        for (const auto& [level, divisions] : {std::pair{1, false}, {1, true}, {2, false}, {2, true}}) {
+            const TablesChoice choice{std::bitset<highestTable>(set), divisions};
+            const TablesChoice& meant = set != 0 ? choice : (level == 1 ? design.level1 : design.level2);
+            std::set<std::string> expected;
+            for (const int t : meant.chosen()) {
+                for (int n = 1; n <= 10; ++n) {
+                    expected.insert({"%1 x %2" + sumOf(t, n), "%1 x %2" + sumOf(n, t)});
+                    if (meant.divisions) {
+                        expected.insert("%1 \u00F7 %2" + sumOf(t * n, t));
+                    }
+                }
+            }
+            const Dealer dealer = [&](CardState& state, const RandomFraction& random) {
+                return (level == 1 ? dealLevel1 : dealLevel2)(state, choice, random);
+            };
+            EXPECT_EQ(everyCardOf(dealer, expected.size(), set), expected) << "Level " << level << ", " << set;
+        }
+    }
+    for (const unsigned long kinds : aloneTogetherAndMixed(factKindCount, 9)) {
+        std::set<std::string> expected;
+        for (const auto& [words, answers] : level3Facts()) {
+            expected.insert((factKindsOf(words) & (kinds != 0 ? kinds : 127U)) != 0 ? words : "");
+        }
+        expected.erase("");
+        const Dealer dealer = [&](CardState& state, const RandomFraction& random) {
+            return dealLevel3(state, FactKinds(kinds), random);
+        };
+        EXPECT_EQ(everyCardOf(dealer, expected.size(), kinds), expected) << "kinds " << kinds;
+    }
 }

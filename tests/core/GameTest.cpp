@@ -106,6 +106,48 @@ TEST(GameScreen, AWinIsAnnouncedWithFiveKlaxonsAndEndsTheGame)
     }
 }
 
+// The deal follows the choice. With the design's, a game of Levels 1, 2 and 3 deals as
+// it did when it was recorded, draw for draw (a sum as first, sign, second, slot 0; a
+// Level 3 card by number, slot 0, "+" when it fills more): any change to the card or the
+// slot a fraction gives fails it. With a teacher's (Level 1 the 3 and 4 tables without
+// divisions, Level 3 primes and factors) every card of a restored game keeps to it.
+TEST(GameScreen, TheDealFollowsTheChoice)
+{
+    CardChoice teachers;
+    teachers.level1 = tablesOf({3, 4}, false);
+    teachers.level3 = FactKinds(3);
+    for (const bool design : {true, false}) {
+        TestGame game({1, 2, 3, 1}, 7);
+        game.shared.cardchoice = design ? CardChoice{} : teachers;
+        game.shared.restartgame = design ? 0 : 1;
+        game.load();
+        std::string dealt;
+        for (int turn = 0; turn < 40; ++turn) {
+            game.takeCard();
+            const Label& card = game.controls().Label4;
+            const auto& slots = game.shared.answers;
+            const bool sum = !card.numbers.empty();
+            dealt += (sum ? std::to_string(card.numbers[0]) + (card.caption == "%1 x %2" ? "x" : "/") +
+                                std::to_string(card.numbers[1]) + "=" + slots[0].substr(1)
+                          : "#" + std::to_string(game.screen.card().cardnumber) + ":" + slots[0]) +
+                     (slots[1] == "x" ? " " : "+ ");
+            const auto threeOrFour = [&card](int at) { return card.numbers.at(at) == 3 || card.numbers.at(at) == 4; };
+            EXPECT_TRUE(design || game.shared.currentlevel == 2 ||
+                        (sum ? card.caption == "%1 x %2" && (threeOrFour(0) || threeOrFour(1))
+                             : (zorbitan::testing::factKindsOf(card.caption) & 3U) != 0))
+                << dealt;
+            game.answer(game.rightAnswers().contains(100) ? 99 : 100);
+            game.clock.advance(510);
+        }
+        EXPECT_TRUE(!design || dealt == "20/10=2 2x1=2 #50:5+ 8x10=80 4x10=40 4x10=40 #60:83+ 7x2=14 "
+                                        "2x2=4 4x4=16 #41:70 1x2=2 9x10=90 3x2=6 #48:51+ 5x4=20 "
+                                        "2x2=4 7x10=70 #12:62+ 7x2=14 6/2=3 1x1=1 #48:51+ 3x2=6 "
+                                        "8x2=16 7x6=42 #38:1+ 5x2=10 2x7=14 5x7=35 #7:8 12/2=6 "
+                                        "10x7=70 2x2=4 #42:1+ 10x5=50 2x9=18 6x4=24 #1:2+ 4x2=8 ")
+            << dealt;
+    }
+}
+
 // A restored game goes on from its turn; the 16-bit turn counter stops at its top instead
 // of wrapping, and the game is kept no more.
 TEST(GameScreen, ARestoredGameGoesOnFromItsTurnUntilTheCounterStops)

@@ -13,25 +13,44 @@
 
 namespace zorbitan::testing {
 
+// The design's table of the 60 Level 3 cards (tests/core/level3-cards.txt): each card's
+// words, and the numbers that answer it.
+inline const std::map<std::string, std::set<int>>& level3Facts()
+{
+    static const std::map<std::string, std::set<int>> table = [] {
+        std::map<std::string, std::set<int>> facts;
+        std::ifstream file(LEVEL3_CARDS);
+        for (std::string line; std::getline(file, line);) {
+            if (line.starts_with('#')) {
+                continue;
+            }
+            std::istringstream answers(line.substr(line.find(" | ") + 3));
+            facts[line.substr(0, line.find(" | "))] = {std::istream_iterator<int>(answers), {}};
+        }
+        return facts;
+    }();
+    return table;
+}
+
 // The numbers that answer a card as the design gives them, never from the game's own
-// slots: a sum worked out from its numbers, a number fact from the design's table of the
-// 60 Level 3 cards (tests/core/level3-cards.txt: its words, then its answers).
+// slots: a sum worked out from its numbers, a number fact from the design's table.
 inline std::set<int> answersTo(const std::string& words, const std::vector<int>& numbers = {})
 {
     if (words == "%1 x %2" || words == "%1 \u00F7 %2") {
         return {words[3] == 'x' ? numbers.at(0) * numbers.at(1) : numbers.at(0) / numbers.at(1)};
     }
-    static const std::map<std::string, std::set<int>> facts = [] {
-        std::map<std::string, std::set<int>> table;
-        std::ifstream file(LEVEL3_CARDS);
-        for (std::string line; std::getline(file, line);) {
-            std::istringstream answers(line.substr(line.find(" | ") + 3));
-            table[line.substr(0, line.find(" | "))] = {std::istream_iterator<int>(answers), {}};
-        }
-        return table;
-    }();
-    const auto found = facts.find(words);
-    return found != facts.end() ? found->second : std::set<int>{};
+    const auto found = level3Facts().find(words);
+    return found != level3Facts().end() ? found->second : std::set<int>{};
+}
+
+// The kinds of fact a Level 3 card asks about, read from its words, as bits in the order
+// the rules list them: primes, factors, multiples, squares and square roots, odd and
+// even, greater and less than, the nearest ten.
+inline unsigned factKindsOf(const std::string& words)
+{
+    const auto says = [&words](const char* part) { return words.find(part) != std::string::npos ? 1U : 0U; };
+    return says("prime") | says("factor of") << 1 | says("multiple of") << 2 | says("square") << 3 |
+           (says("odd") | says("even")) << 4 | (says("greater than") | says("less than")) << 5 | says("nearest") << 6;
 }
 
 } // namespace zorbitan::testing

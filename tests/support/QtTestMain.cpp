@@ -4,6 +4,7 @@
 #include "Fonts.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
@@ -12,6 +13,9 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_CONFIG);
     }
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    const QTemporaryDir settings; // no test reads or writes the machine's own settings
+    qputenv("XDG_CONFIG_HOME", settings.filePath(QStringLiteral("user")).toUtf8());
+    qputenv("XDG_CONFIG_DIRS", settings.filePath(QStringLiteral("system")).toUtf8());
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     zorbitan::registerGameFonts();
