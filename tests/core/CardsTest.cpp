@@ -6,10 +6,8 @@
 
 #include <bitset>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <random>
 #include <set>
 #include <sstream>
 
@@ -18,8 +16,14 @@ using namespace zorbitan::testing;
 using Answers = std::vector<std::string>;
 
 namespace {
-using Dealer = std::function<Card(CardState&, const RandomFraction&)>;
 const CardChoice design;
+
+Card dealOf(int level, CardState& state, const CardChoice& choice, const RandomFraction& random)
+{
+    return level == 1   ? dealLevel1(state, choice.level1, random)
+           : level == 2 ? dealLevel2(state, choice.level2, random)
+                        : dealLevel3(state, choice.level3, random);
+}
 
 // A card of the design's choice dealt with draws landing on the positions given, each
 // out of its number.
@@ -27,9 +31,7 @@ Card deal(int level, std::vector<std::pair<int, int>> draws, CardState state = {
 {
     ScriptedRandom random; // drawing more than given throws
     random.draw(draws);
-    Card card = level == 1   ? dealLevel1(state, design.level1, std::ref(random))
-                : level == 2 ? dealLevel2(state, design.level2, std::ref(random))
-                             : dealLevel3(state, design.level3, std::ref(random));
+    Card card = dealOf(level, state, design, std::ref(random));
     EXPECT_TRUE(random.next.empty()) << "drawn fewer times than given";
     return card;
 }
@@ -77,30 +79,17 @@ TEST(Cards, Level3DealsEachCardOfTheBank)
 }
 
 namespace {
-// Each one alone, all together, none, and a spread of mixes.
-std::vector<unsigned long> aloneTogetherAndMixed(int bits, unsigned long stride)
-{
-    std::vector<unsigned long> sets{(1UL << bits) - 1};
-    for (int one = 0; one < bits; ++one) {
-        sets.push_back(1UL << one);
-    }
-    for (unsigned long mix = 0; mix < sets[0]; mix += stride) {
-        sets.push_back(mix);
-    }
-    return sets;
-}
-
 std::string sumOf(int first, int second) { return " " + std::to_string(first) + " " + std::to_string(second); }
 
-// Every card a dealer gives, each checked against the answers the design gives it, as
-// its words and numbers.
-std::set<std::string> everyCardOf(const Dealer& dealer, std::size_t cards, unsigned long seed)
+// Every card a level deals from a choice, each checked against the answers the design
+// gives it, as its words and numbers.
+std::set<std::string> everyCardOf(int level, const CardChoice& choice, std::size_t cards, unsigned long seed)
 {
     std::set<std::string> dealt;
     CardState state;
     const RandomFraction random = seededRandom(seed);
     for (std::size_t n = 0; n < 40 * cards; ++n) {
-        const Card card = dealer(state, random);
+        const Card card = dealOf(level, state, choice, random);
         std::set<int> answers;
         std::ranges::transform(card.answers, std::inserter(answers, answers.end()), answerValue);
         EXPECT_EQ(answers, answersTo(card.text, card.numbers)) << card.text;
@@ -112,14 +101,17 @@ std::set<std::string> everyCardOf(const Dealer& dealer, std::size_t cards, unsig
 
 // A choice deals every card of its own and no other: at Levels 1 and 2 the sums of the
 // chosen tables t (t x n and n x t for n from 1 to 10, and (t x n) / t with divisions),
-// at Level 3 the cards whose words ask about a chosen kind. A choice of nothing deals
-// as the design does.
+// at Level 3 the cards whose words ask about a chosen kind. Each table and kind alone,
+// all, none (which deals as the design does) and a spread of mixes.
 TEST(Cards, EachChoiceDealsAllItsCardsAndNoOthers)
 {
-    for (const unsigned long set : aloneTogetherAndMixed(highestTable, 93)) {
+    for (const unsigned long set :
+         {0, 1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1023, 0b1100, 0b1000010010, 0b101010101}) {
         for (const auto& [level, divisions] : {std::pair{1, false}, {1, true}, {2, false}, {2, true}}) {
-            const TablesChoice choice{std::bitset<highestTable>(set), divisions};
-            const TablesChoice& meant = set != 0 ? choice : (level == 1 ? design.level1 : design.level2);
+            CardChoice choice;
+            (level == 1 ? choice.level1 : choice.level2) = {std::bitset<highestTable>(set), divisions};
+            const TablesChoice& meant =
+                set != 0 ? (level == 1 ? choice.level1 : choice.level2) : (level == 1 ? design.level1 : design.level2);
             std::set<std::string> expected;
             for (const int t : meant.chosen()) {
                 for (int n = 1; n <= 10; ++n) {
@@ -129,21 +121,17 @@ TEST(Cards, EachChoiceDealsAllItsCardsAndNoOthers)
                     }
                 }
             }
-            const Dealer dealer = [&](CardState& state, const RandomFraction& random) {
-                return (level == 1 ? dealLevel1 : dealLevel2)(state, choice, random);
-            };
-            EXPECT_EQ(everyCardOf(dealer, expected.size(), set), expected) << "Level " << level << ", " << set;
+            EXPECT_EQ(everyCardOf(level, choice, expected.size(), set), expected) << "Level " << level << ", " << set;
         }
     }
-    for (const unsigned long kinds : aloneTogetherAndMixed(factKindCount, 9)) {
+    for (const unsigned long kinds : {0, 1, 2, 4, 8, 16, 32, 64, 127, 3, 0b1010100, 0b0101011}) {
         std::set<std::string> expected;
         for (const auto& [words, answers] : level3Facts()) {
             expected.insert((factKindsOf(words) & (kinds != 0 ? kinds : 127U)) != 0 ? words : "");
         }
         expected.erase("");
-        const Dealer dealer = [&](CardState& state, const RandomFraction& random) {
-            return dealLevel3(state, FactKinds(kinds), random);
-        };
-        EXPECT_EQ(everyCardOf(dealer, expected.size(), kinds), expected) << "kinds " << kinds;
+        CardChoice choice;
+        choice.level3 = FactKinds(kinds);
+        EXPECT_EQ(everyCardOf(3, choice, expected.size(), kinds), expected) << "kinds " << kinds;
     }
 }
