@@ -43,15 +43,11 @@ const RulesText texts[] = {
      Weight::Plain},
     {9, QT_TRANSLATE_NOOP("zorbitan::Fandlerules", "QUESTION BANDS"), {120, 3240, 2190, 285}, Weight::Bold},
     {5, QT_TRANSLATE_NOOP("zorbitan::Fandlerules", "Level 1 - Yellow band"), {120, 3660, 5535, 405}, Weight::Bold},
-    {15,
-     QT_TRANSLATE_NOOP("zorbitan::Fandlerules", "2, 5 and 10 times tables and simple divisions."),
-     {120, 3960, 5655, 285},
-     Weight::Plain},
+    {15, "", {120, 3960, 5655, 285}, Weight::Plain}, // Level 1's tables
+
     {8, QT_TRANSLATE_NOOP("zorbitan::Fandlerules", "Level 2 - Purple band"), {120, 4440, 5175, 405}, Weight::Bold},
-    {11,
-     QT_TRANSLATE_NOOP("zorbitan::Fandlerules", "3, 4, 6, 7, 8 and 9 times tables."),
-     {120, 4740, 5415, 525},
-     Weight::Plain},
+    {11, "", {120, 4740, 5415, 525}, Weight::Plain}, // Level 2's tables
+
     {13, QT_TRANSLATE_NOOP("zorbitan::Fandlerules", "Level 3 - Blue band"), {120, 5280, 5415, 405}, Weight::Bold},
     {14, QT_TRANSLATE_NOOP("zorbitan::Fandlerules", "* prime numbers"), {120, 5640, 4335, 405}, Weight::Plain},
     {6, QT_TRANSLATE_NOOP("zorbitan::Fandlerules", "* factors"), {120, 6000, 4335, 405}, Weight::Plain},
@@ -75,7 +71,43 @@ const RulesText texts[] = {
      {120, 8400, 8055, 525},
      Weight::Plain},
 };
+
+// The Level 3 lines, one for each kind of fact in the order of the kinds; the chosen
+// kinds fill them from the top.
+constexpr int factLines[factKindCount] = {14, 6, 10, 12, 16, 17, 18};
+
+// How the rules name a choice of tables: "2, 5 and 10", a run of three or more as "1 to 4".
+QString tablesNamed(const TablesChoice& choice)
+{
+    QStringList parts;
+    const std::vector<int> tables = choice.chosen();
+    for (std::size_t at = 0, end = 0; at < tables.size(); at = ++end) {
+        while (end + 1 < tables.size() && tables[end + 1] == tables[end] + 1) {
+            ++end;
+        }
+        parts << (end - at >= 2 ? Fandlerules::tr("%1 to %2").arg(tables[at]).arg(tables[end])
+                                : QString::number(tables[at]));
+        end = end - at >= 2 ? end : at;
+    }
+    const QString last = parts.takeLast();
+    return parts.isEmpty() ? last : Fandlerules::tr("%1 and %2").arg(parts.join(QStringLiteral(", ")), last);
+}
 } // namespace
+
+QString Fandlerules::tablesLine(int level, const TablesChoice& choice)
+{
+    if (level == 1 && choice == CardChoice{}.level1) {
+        return tr("2, 5 and 10 times tables and simple divisions.");
+    }
+    if (choice.tables.all()) {
+        return choice.divisions ? tr("Times tables up to 10 x 10 and divisions.") : tr("Times tables up to 10 x 10.");
+    }
+    if (choice.tables.count() == 1) {
+        return (choice.divisions ? tr("The %1 times table and divisions.") : tr("The %1 times table."))
+            .arg(tablesNamed(choice));
+    }
+    return (choice.divisions ? tr("%1 times tables and divisions.") : tr("%1 times tables.")).arg(tablesNamed(choice));
+}
 
 Fandlerules::Fandlerules(ScreenNavigator& navigator) : GameWindow(navigator)
 {
@@ -91,9 +123,29 @@ void Fandlerules::createControls()
     auto* exit = addButton(this, "Label3_0", tr("Exit"), {11160, 60, 735, 375}, arial(12.75));
     connect(exit, &ClickLabel::clicked, this, [this] { Label3_Click(); });
     for (const RulesText& text : texts) {
-        QLabel* label = addLabel(this, qPrintable(QStringLiteral("Label1_%1").arg(text.member)), tr(text.text),
-                                 text.rect, arial(12, text.weight == Weight::Bold));
+        QLabel* label =
+            addLabel(this, qPrintable(QStringLiteral("Label1_%1").arg(text.member)),
+                     *text.text != '\0' ? tr(text.text) : QString(), text.rect, arial(12, text.weight == Weight::Bold));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    const CardChoice& dealt = shared().cardchoice;
+    findChild<QLabel*>(QStringLiteral("Label1_15"))->setText(tablesLine(1, dealt.level1));
+    findChild<QLabel*>(QStringLiteral("Label1_11"))->setText(tablesLine(2, dealt.level2));
+    const auto factLine = [this](int line) {
+        return findChild<QLabel*>(QStringLiteral("Label1_%1").arg(factLines[line]));
+    };
+    QStringList factWords;
+    for (int line = 0; line < factKindCount; ++line) {
+        factWords << factLine(line)->text();
+    }
+    int line = 0;
+    for (int kind = 0; kind < factKindCount; ++kind) {
+        if (dealt.level3.test(static_cast<std::size_t>(kind))) {
+            factLine(line++)->setText(factWords.at(kind));
+        }
+    }
+    for (; line < factKindCount; ++line) {
+        factLine(line)->hide();
     }
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));

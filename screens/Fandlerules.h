@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "CardChoice.h"
 #include "GameWindow.h"
 
 class QLabel;
@@ -16,6 +17,10 @@ public:
     explicit Fandlerules(ScreenNavigator& navigator);
 
     void Form_Load() override;
+
+    // The rules' line for the tables a level deals: Level 1's line as designed for the
+    // design's choice, else the tables chosen, and whether divisions come up.
+    static QString tablesLine(int level, const TablesChoice& choice);
 
 protected:
     bool closedByPlayer() override;

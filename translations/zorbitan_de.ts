@@ -361,12 +361,40 @@
         <translation>Einmaleins mit 2, 5 und 10 und einfache Divisionen.</translation>
     </message>
     <message>
-        <source>Level 2 - Purple band</source>
-        <translation>Stufe 2 - lila Karten</translation>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
-        <source>3, 4, 6, 7, 8 and 9 times tables.</source>
-        <translation>Einmaleins mit 3, 4, 6, 7, 8 und 9.</translation>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Times tables up to 10 x 10 and divisions.</source>
+        <translation>Einmaleins bis 10 · 10 und Divisionen.</translation>
+    </message>
+    <message>
+        <source>Times tables up to 10 x 10.</source>
+        <translation>Einmaleins bis 10 · 10.</translation>
+    </message>
+    <message>
+        <source>The %1 times table and divisions.</source>
+        <translation>Die %1er-Reihe und Divisionen.</translation>
+    </message>
+    <message>
+        <source>The %1 times table.</source>
+        <translation>Die %1er-Reihe.</translation>
+    </message>
+    <message>
+        <source>%1 times tables and divisions.</source>
+        <translation>Reihen %1 und Divisionen.</translation>
+    </message>
+    <message>
+        <source>%1 times tables.</source>
+        <translation>Reihen %1.</translation>
+    </message>
+    <message>
+        <source>Level 2 - Purple band</source>
+        <translation>Stufe 2 - lila Karten</translation>
     </message>
     <message>
         <source>Level 3 - Blue band</source>

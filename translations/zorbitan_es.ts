@@ -361,12 +361,40 @@
         <translation>Tablas del 2, del 5 y del 10 y divisiones sencillas.</translation>
     </message>
     <message>
-        <source>Level 2 - Purple band</source>
-        <translation>Nivel 2 - cartas moradas</translation>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
     </message>
     <message>
-        <source>3, 4, 6, 7, 8 and 9 times tables.</source>
-        <translation>Tablas del 3, 4, 6, 7, 8 y 9.</translation>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Times tables up to 10 x 10 and divisions.</source>
+        <translation>Tablas hasta 10 x 10 y divisiones.</translation>
+    </message>
+    <message>
+        <source>Times tables up to 10 x 10.</source>
+        <translation>Tablas hasta 10 x 10.</translation>
+    </message>
+    <message>
+        <source>The %1 times table and divisions.</source>
+        <translation>Tabla del %1 y divisiones.</translation>
+    </message>
+    <message>
+        <source>The %1 times table.</source>
+        <translation>Tabla del %1.</translation>
+    </message>
+    <message>
+        <source>%1 times tables and divisions.</source>
+        <translation>Tablas del %1 y divisiones.</translation>
+    </message>
+    <message>
+        <source>%1 times tables.</source>
+        <translation>Tablas del %1.</translation>
+    </message>
+    <message>
+        <source>Level 2 - Purple band</source>
+        <translation>Nivel 2 - cartas moradas</translation>
     </message>
     <message>
         <source>Level 3 - Blue band</source>

@@ -361,12 +361,40 @@
         <translation>Tables de 2, 5 et 10 et divisions simples.</translation>
     </message>
     <message>
-        <source>Level 2 - Purple band</source>
-        <translation>Niveau 2 - cartes violettes</translation>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
     </message>
     <message>
-        <source>3, 4, 6, 7, 8 and 9 times tables.</source>
-        <translation>Tables de 3, 4, 6, 7, 8 et 9.</translation>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Times tables up to 10 x 10 and divisions.</source>
+        <translation>Tables jusqu'à 10 x 10 et divisions.</translation>
+    </message>
+    <message>
+        <source>Times tables up to 10 x 10.</source>
+        <translation>Tables jusqu'à 10 x 10.</translation>
+    </message>
+    <message>
+        <source>The %1 times table and divisions.</source>
+        <translation>Table de %1 et divisions.</translation>
+    </message>
+    <message>
+        <source>The %1 times table.</source>
+        <translation>Table de %1.</translation>
+    </message>
+    <message>
+        <source>%1 times tables and divisions.</source>
+        <translation>Tables de %1 et divisions.</translation>
+    </message>
+    <message>
+        <source>%1 times tables.</source>
+        <translation>Tables de %1.</translation>
+    </message>
+    <message>
+        <source>Level 2 - Purple band</source>
+        <translation>Niveau 2 - cartes violettes</translation>
     </message>
     <message>
         <source>Level 3 - Blue band</source>

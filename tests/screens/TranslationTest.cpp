@@ -45,6 +45,16 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     for (int level = lowestLevel; level <= highestLevel; ++level) {
         shown("Label11", translated(levelStyle(level)->levelCaption));
     }
+    // The rules' lines for every choice of tables a teacher can make.
+    const Fandlerules& rules = *navigator.find<Fandlerules>();
+    for (unsigned long tables = 1; tables < 1024; ++tables) {
+        for (const auto& [level, line, divisions] : {std::tuple{1, "Label1_15", false},
+                                                     {1, "Label1_15", true},
+                                                     {2, "Label1_11", false},
+                                                     {2, "Label1_11", true}}) {
+            visit(*rules.findChild<QWidget*>(line), Fandlerules::tablesLine(level, {tables, divisions}));
+        }
+    }
 }
 
 // What a text needs beyond its box, or a letter its face lacks (it would show as a box,
@@ -221,4 +231,29 @@ TEST(Translations, EveryMessageKeepsItsNumbersAndItsWord)
         }
     }
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+}
+
+// The rules say what each level deals: the tables chosen, a run of three as one, and
+// the kinds of fact chosen, from the top; with the design's choice, Level 1's line as
+// designed and Level 2's every product.
+TEST_F(ScreenTest, TheRulesSayWhatEachLevelDeals)
+{
+    const auto lines = [this] {
+        const Fandlerules& rules = navigator.show<Fandlerules>();
+        QStringList shown;
+        for (const int member : {15, 11, 14, 6, 10, 12, 16, 17, 18}) {
+            const auto* label = rules.findChild<QLabel*>(QStringLiteral("Label1_%1").arg(member));
+            shown << (label->isVisible() ? label->text() : QStringLiteral("-"));
+        }
+        navigator.close<Fandlerules>();
+        return shown.join(QLatin1Char('|')).toStdString();
+    };
+    EXPECT_EQ(lines(), "2, 5 and 10 times tables and simple divisions.|Times tables up to 10 x 10.|* prime numbers|"
+                       "* factors|* multiples|* square numbers and square roots|* odd and even numbers|"
+                       "* greater than and less than|* numbers to the nearest ten");
+    shared.cardchoice = {tablesOf({3, 4}, false), tablesOf({1, 2, 3, 4, 6, 8, 9, 10}, true), FactKinds(0b1000011)};
+    EXPECT_EQ(lines(), "3 and 4 times tables.|1 to 4, 6 and 8 to 10 times tables and divisions.|* prime numbers|"
+                       "* factors|* numbers to the nearest ten|-|-|-|-");
+    shared.cardchoice.level1 = tablesOf({7}, true);
+    EXPECT_EQ(lines().substr(0, 33), "The 7 times table and divisions.|");
 }
