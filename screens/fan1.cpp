@@ -151,7 +151,9 @@ void fan1::refresh()
     syncLabel(*Label5_, c.Label5, captions_);
     syncLabel(*Label4_, c.Label4, captions_);
     syncLabel(*Label7_, c.Label7, captions_);
-    syncLabel(*Label6_, c.Label6, captions_);
+    Label answers = c.Label6;
+    answers.caption = translatedList(c.Label6.caption).toStdString();
+    syncLabel(*Label6_, answers, captions_);
     syncLabel(*Label11_, c.Label11, captions_);
     syncLabel(*Label10_, c.Label10, captions_);
     syncLabel(*Label8_, c.Label8, captions_);

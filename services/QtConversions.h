@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +38,18 @@ inline QString translated(std::string_view gameText, const std::vector<int>& num
         text.replace(QLatin1Char('%') + QString::number(i + 1), QString::number(numbers[i]));
     }
     return text;
+}
+
+// The game's list of answers ("2, 3, 5, 7") as the players' language writes a list of
+// whole numbers: "2 ; 3 ; 5 ; 7" in French, where the comma marks decimals.
+inline QString translatedList(std::string_view gameList)
+{
+    const QStringList numbers = toQString(gameList).split(QStringLiteral(", "));
+    QString list = numbers.first();
+    for (qsizetype n = 1; n < numbers.size(); ++n) {
+        list = QCoreApplication::translate(gameTextContext, gameText("GameText", "%1, %2")).arg(list, numbers[n]);
+    }
+    return list;
 }
 
 } // namespace zorbitan

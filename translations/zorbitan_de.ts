@@ -6,8 +6,8 @@
     <message numerus="yes">
         <source>ANSWER</source>
         <translation>
-            <numerusform>ANTWORT</numerusform>
-            <numerusform>ANTWORTEN</numerusform>
+            <numerusform>Lösung</numerusform>
+            <numerusform>Lösungen</numerusform>
         </translation>
     </message>
     <message>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Ende</translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -322,6 +322,10 @@
         <source>%1 ÷ %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::DisplayCheck</name>
@@ -350,11 +354,11 @@
     </message>
     <message>
         <source>QUESTION BANDS</source>
-        <translation>FRAGESTUFEN</translation>
+        <translation>DIE STUFEN</translation>
     </message>
     <message>
         <source>Level 1 - Yellow band</source>
-        <translation>Stufe 1 - gelbe Karten</translation>
+        <translation>Stufe 1 – gelbe Karten</translation>
     </message>
     <message>
         <source>2, 5 and 10 times tables and simple divisions.</source>
@@ -394,11 +398,11 @@
     </message>
     <message>
         <source>Level 2 - Purple band</source>
-        <translation>Stufe 2 - lila Karten</translation>
+        <translation>Stufe 2 – lila Karten</translation>
     </message>
     <message>
         <source>Level 3 - Blue band</source>
-        <translation>Stufe 3 - blaue Karten</translation>
+        <translation>Stufe 3 – blaue Karten</translation>
     </message>
     <message>
         <source>* prime numbers</source>
@@ -438,7 +442,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Ende</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The Zorbitan board</source>
@@ -536,7 +540,7 @@
     </message>
     <message>
         <source>Select level for each player</source>
-        <translation>Stufe für jeden Spieler</translation>
+        <translation>Jeder wählt seine Stufe</translation>
     </message>
     <message>
         <source>Player</source>
@@ -548,7 +552,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Ende</translation>
+        <translation>Menü</translation>
     </message>
 </context>
 <context>
@@ -567,7 +571,7 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Blauer Grund</translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source>Select Number of Players</source>
@@ -575,7 +579,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Ende</translation>
+        <translation>Menü</translation>
     </message>
 </context>
 <context>
@@ -605,7 +609,7 @@
     <name>zorbitan::fan1</name>
     <message>
         <source>Hide Desktop</source>
-        <translation>Blauer Grund</translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source>%1, Blue counter</source>

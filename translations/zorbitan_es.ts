@@ -322,6 +322,10 @@
         <source>%1 ÷ %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::DisplayCheck</name>
@@ -354,7 +358,7 @@
     </message>
     <message>
         <source>Level 1 - Yellow band</source>
-        <translation>Nivel 1 - cartas amarillas</translation>
+        <translation>Nivel 1: cartas amarillas</translation>
     </message>
     <message>
         <source>2, 5 and 10 times tables and simple divisions.</source>
@@ -370,11 +374,11 @@
     </message>
     <message>
         <source>Times tables up to 10 x 10 and divisions.</source>
-        <translation>Tablas hasta 10 x 10 y divisiones.</translation>
+        <translation>Tablas hasta 10 × 10 y divisiones.</translation>
     </message>
     <message>
         <source>Times tables up to 10 x 10.</source>
-        <translation>Tablas hasta 10 x 10.</translation>
+        <translation>Tablas hasta 10 × 10.</translation>
     </message>
     <message>
         <source>The %1 times table and divisions.</source>
@@ -394,11 +398,11 @@
     </message>
     <message>
         <source>Level 2 - Purple band</source>
-        <translation>Nivel 2 - cartas moradas</translation>
+        <translation>Nivel 2: cartas moradas</translation>
     </message>
     <message>
         <source>Level 3 - Blue band</source>
-        <translation>Nivel 3 - cartas azules</translation>
+        <translation>Nivel 3: cartas azules</translation>
     </message>
     <message>
         <source>* prime numbers</source>
@@ -414,7 +418,7 @@
     </message>
     <message>
         <source>* square numbers and square roots</source>
-        <translation>* cuadrados perfectos y sus raíces</translation>
+        <translation>* cuadrados perfectos y raíz cuadrada</translation>
     </message>
     <message>
         <source>* odd and even numbers</source>
@@ -536,7 +540,7 @@
     </message>
     <message>
         <source>Select level for each player</source>
-        <translation>Nivel de cada jugador</translation>
+        <translation>Cada jugador elige su nivel</translation>
     </message>
     <message>
         <source>Player</source>

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>Rejouer</translation>
+        <translation>Autre partie</translation>
     </message>
     <message>
         <source>a prime number less than 10</source>
@@ -322,6 +322,10 @@
         <source>%1 ÷ %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::DisplayCheck</name>
@@ -338,7 +342,7 @@
     </message>
     <message>
         <source>Players take turns to select a card. The card shows a mathematical problem whose answer is a number between 1 and 100. The problem may have more than one answer.</source>
-        <translation>Chacun à son tour, les joueurs piochent une carte. La carte pose un problème de mathématiques dont la réponse est un nombre entre 1 et 100. Le problème peut avoir plusieurs réponses.</translation>
+        <translation>Chacun à son tour, les joueurs tirent une carte. La carte pose un problème de mathématiques dont la réponse est un nombre entre 1 et 100. Le problème peut avoir plusieurs réponses.</translation>
     </message>
     <message>
         <source>The player clicks a number on the board. If the number is a correct answer to the problem, a counter will be placed on the number, replacing any counter already placed on that number. If the answer is wrong the turn passes to the next player.</source>
@@ -354,7 +358,7 @@
     </message>
     <message>
         <source>Level 1 - Yellow band</source>
-        <translation>Niveau 1 - cartes jaunes</translation>
+        <translation>Niveau 1 – cartes jaunes</translation>
     </message>
     <message>
         <source>2, 5 and 10 times tables and simple divisions.</source>
@@ -370,11 +374,11 @@
     </message>
     <message>
         <source>Times tables up to 10 x 10 and divisions.</source>
-        <translation>Tables jusqu'à 10 x 10 et divisions.</translation>
+        <translation>Tables jusqu&apos;à 10 × 10 et divisions.</translation>
     </message>
     <message>
         <source>Times tables up to 10 x 10.</source>
-        <translation>Tables jusqu'à 10 x 10.</translation>
+        <translation>Tables jusqu&apos;à 10 × 10.</translation>
     </message>
     <message>
         <source>The %1 times table and divisions.</source>
@@ -394,11 +398,11 @@
     </message>
     <message>
         <source>Level 2 - Purple band</source>
-        <translation>Niveau 2 - cartes violettes</translation>
+        <translation>Niveau 2 – cartes violettes</translation>
     </message>
     <message>
         <source>Level 3 - Blue band</source>
-        <translation>Niveau 3 - cartes bleues</translation>
+        <translation>Niveau 3 – cartes bleues</translation>
     </message>
     <message>
         <source>* prime numbers</source>
@@ -536,7 +540,7 @@
     </message>
     <message>
         <source>Select level for each player</source>
-        <translation>Le niveau de chaque joueur</translation>
+        <translation>Chacun choisit son niveau</translation>
     </message>
     <message>
         <source>Player</source>
@@ -563,7 +567,7 @@
     </message>
     <message>
         <source>Play Sound</source>
-        <translation>Son activé</translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Hide Desktop</source>

@@ -14,8 +14,8 @@ using namespace zorbitan;
 using namespace zorbitan::testing;
 
 namespace {
-// Every text of every screen (four players), and each the game shows in play: every card,
-// the widest sums, both answer headings, every turn line, winner and level.
+// Every text of every screen (four players), and each the game shows in play: every card
+// and its answers, the widest sums, both answer headings, every turn line, winner and level.
 void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWidget&, const QString&)>& visit)
 {
     navigator.context().shared.numberofplayers = 4;
@@ -33,7 +33,12 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     visit(ok, textOf(ok));
     const fan1& game = *navigator.find<fan1>();
     const auto shown = [&](const char* name, const QString& text) { visit(*game.findChild<QWidget*>(name), text); };
-    std::ranges::for_each(level3Cards(), [&](const Level3Card& card) { shown("Label4", translated(card.text)); });
+    for (const Level3Card& card : level3Cards()) {
+        shown("Label4", translated(card.text));
+        QStringList answers;
+        std::ranges::for_each(card.answers, [&](int answer) { answers << QString::number(answer); });
+        shown("Label6", translatedList(answers.join(QStringLiteral(", ")).toStdString()));
+    }
     shown("Label4", translated("%1 x %2", {10, 10}));
     shown("Label4", translated("%1 \u00F7 %2", {100, 10}));
     shown("Label7", translated("ANSWER", {}, 1));
@@ -202,8 +207,8 @@ TEST_F(ScreenTest, NoTextEscapesTranslationAndEveryControlHasAName)
 
 // Every number and placeholder of the English, and no other, is in each translation, but
 // where a teacher says the language's word for a ten ("to the nearest 10"). A text shown
-// in several places reads the same in each, but the title's "Exit", which ends the
-// program, says so in a word of its own.
+// in several places reads the same in each, but "Exit" on the title, which ends the
+// program, and on the rules, which closes their page, each may say so in a word of its own.
 TEST(Translations, EveryMessageKeepsItsNumbersAndItsWord)
 {
     const std::map<QString, QString> wordForTen{{"fr", "dizaine"}, {"de", "Zehner"}, {"es", "decena"}};
@@ -211,7 +216,9 @@ TEST(Translations, EveryMessageKeepsItsNumbersAndItsWord)
     for (const auto& [language, ten] : wordForTen) {
         std::map<QString, QString> wordFor; // by meaning
         for (const Message& message : messagesOf(language)) {
-            const QString meaning = message.source + (message.context.endsWith("Titlefrm") ? QStringLiteral("!") : "");
+            const QString meaning = message.source + (message.context.endsWith("Titlefrm")      ? QStringLiteral("!")
+                                                      : message.context.endsWith("Fandlerules") ? QStringLiteral("?")
+                                                                                                : QString());
             if (wordFor.emplace(meaning, message.translations.value(0)).first->second !=
                 message.translations.value(0)) {
                 problems << QStringLiteral("%1: \"%2\" in two words").arg(language, message.source);
