@@ -156,9 +156,11 @@ void Fandlerules::createControls()
 // Without its picture the page still opens, with the words alone.
 void Fandlerules::Form_Load()
 {
-    centreform(*this);
+    centreform();
     if (loadPicture(*Image1_, workingFolder(), "images\\zorbitanmd.bmp")) {
-        Image1_->resize(Image1_->pixmap().size());
+        // The label takes the picture's own size.
+        const QSize own = designedPictureSize(*Image1_);
+        place(*Image1_, {5880, 3600, pixelsToTwips(own.width()), pixelsToTwips(own.height())});
     }
 }
 

@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Publisher.h"
 #include "QtConversions.h"
+#include "ScreenScale.h"
 #include "ScreenStyle.h"
 #include "Titlefrm.h"
 #include "WindowServices.h"
@@ -100,7 +101,7 @@ void Playlevel::createControls()
     addLabel(this, "Label2_0", tr("Select level for each player"), {0, 1260, 5520, 600}, arial(20.25));
     // A heading one word long: in a language whose word is a little wider, its box grows
     // around its centre into the space before the next one.
-    widenToFit(*addLabel(this, "Label6_3", tr("Player"), {240, 1860, 1110, 360}, arial(14.25), colours::black));
+    growToFit(*addLabel(this, "Label6_3", tr("Player"), {240, 1860, 1110, 360}, arial(14.25), colours::black));
     constexpr int headingLefts[] = {1500, 2760, 4080};
     for (int member = 0; member < 3; ++member) {
         addLabel(this, qPrintable(QStringLiteral("Label6_%1").arg(member)),

@@ -18,8 +18,8 @@
 namespace zorbitan {
 
 // What every screen shares: the game's state, the sound player, the cards' random
-// source, the working folder (the data folders), the folder that keeps the saved game
-// and the way to end the program.
+// source, the working folder (the data folders), the folder that keeps the saved game,
+// the way to end the program, and the size the player chose for every screen.
 struct ScreenContext {
     Module1& shared;
     PlayWav playwav;
@@ -27,6 +27,7 @@ struct ScreenContext {
     QDir workingFolder;
     QDir saveFolder;
     std::function<void()> endProgram;
+    double scale = 1;
 };
 
 // Owns the rule by which screens come and go: a screen is created (and runs its load

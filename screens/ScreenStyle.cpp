@@ -5,6 +5,7 @@
 
 #include "GamePaths.h"
 #include "QtConversions.h"
+#include "ScreenScale.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/ControlSync.h"
 #include "widgets/GameCheckBox.h"
@@ -21,8 +22,6 @@ void paintBackground(QWidget& widget, Rgb colour)
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
-
-void place(QWidget& widget, const TwipRect& rect) { widget.setGeometry(toPixels(rect)); }
 
 // Text starts at the top of its box and is centred across it, wrapping at words.
 void styleLabel(QLabel& label, const QFont& font)
@@ -107,7 +106,7 @@ bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view game
         return false;
     }
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label.setPixmap(picture);
+    showPicture(label, picture);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Rgb.h"
+#include "ScreenScale.h"
 #include "Twips.h"
 
 #include <QFont>
@@ -22,10 +23,9 @@ class ClickLabel;
 
 // The look the game's screens share: filled window backgrounds, transparent labels
 // with centred text that wraps, black buttons, and red tick boxes with yellow text.
-// Controls are placed in twips within the window's client area.
+// Controls are placed in twips within the window's client area (see ScreenScale.h).
 
 void paintBackground(QWidget& widget, Rgb colour);
-void place(QWidget& widget, const TwipRect& rect);
 void styleLabel(QLabel& label, const QFont& font);
 
 QLabel* makeLabel(QWidget* parent, const QFont& font);

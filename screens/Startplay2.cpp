@@ -65,7 +65,7 @@ void Startplay2::createControls()
 void Startplay2::Form_Load()
 {
     if (!openingSteps()) {
-        centreform(*this);
+        centreform();
     }
 }
 

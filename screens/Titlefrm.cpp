@@ -19,6 +19,8 @@
 namespace zorbitan {
 
 namespace {
+constexpr int frameTop = -90; // the red frame reaches above the client area
+
 // A saved game keeps no levels: a player with none chosen in this run plays at
 // Level 3, as the level screen would have offered.
 void giveUnchosenLevelsTheDefault(Module1& shared)
@@ -45,7 +47,7 @@ void Titlefrm::createControls()
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     paintBackground(*frame, colours::red);
-    place(*frame, {0, -90, 5595, 6660});
+    place(*frame, {0, frameTop, 5595, 6660});
 
     addLabel(this, "Label4", QStringLiteral("ZORBITAN"), {120, 120, 5355, 1095}, tahoma(39.75));
     Picture1_ = new ClickLabel(this);
@@ -73,9 +75,9 @@ void Titlefrm::Form_Load()
     if (!loadPicture(*Picture1_, workingFolder(), "Images\\zorbitanmd.bmp")) {
         // Without its picture the title takes the standard size; the red frame grows
         // with it so no bare grey shows.
-        centreform(*this);
-        auto* frame = findChild<QFrame*>(QStringLiteral("Frame1"));
-        frame->resize(width(), height() - frame->y());
+        centreform();
+        place(*findChild<QFrame*>(QStringLiteral("Frame1")),
+              {0, frameTop, standardClientWidthTwips, standardClientHeightTwips - frameTop});
     }
 }
 

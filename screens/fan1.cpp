@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "QtConversions.h"
 #include "SavedGame.h"
+#include "ScreenScale.h"
 #include "ScreenStyle.h"
 #include "Startplay2.h"
 #include "Titlefrm.h"
@@ -37,7 +38,7 @@ fan1::fan1(ScreenNavigator& navigator)
 
 void fan1::Form_Load()
 {
-    centreform(*this);
+    centreform();
     handle([this] { model_.Form_Load(); });
 }
 
@@ -147,7 +148,7 @@ void fan1::refresh()
     syncShape(*Shape4_, c.Shape4);
     syncLabel(*Label9_, c.Label9, captions_);
     syncLabel(*Label2_, c.Label2, captions_);
-    widenToFit(*Label2_); // "YELLOW HAS WON!" is wider than the turn line's box
+    growToFit(*Label2_); // "YELLOW HAS WON!" is wider than the turn line's box
     syncLabel(*Label5_, c.Label5, captions_);
     syncLabel(*Label4_, c.Label4, captions_);
     syncLabel(*Label7_, c.Label7, captions_);
@@ -229,10 +230,12 @@ void fan1::refreshCounterPicture(int n)
     ClickLabel& widget = *Image1_[n];
     if (shownPictures_[n] != image.picture) {
         shownPictures_[n] = image.picture;
-        widget.setPixmap(image.picture.empty() ? QPixmap() : counterPictures_.picture(image.picture));
+        showPicture(widget, image.picture.empty() ? QPixmap() : counterPictures_.picture(image.picture));
     }
     syncPlacement(widget, image.rect, image.visible);
 }
+
+void fan1::laidOut() { boardKeys_->placeFocusSquare(); }
 
 // "Exit" (0) keeps an unfinished game and goes back to the title; "New Game" (1)
 // goes to the options screen.

@@ -36,6 +36,7 @@ public:
 
 protected:
     bool closedByPlayer() override;
+    void laidOut() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

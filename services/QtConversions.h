@@ -19,9 +19,12 @@ namespace zorbitan {
 
 inline QColor toQColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
-inline QRect toPixels(const TwipRect& rect)
+// Each edge to its nearest pixel, so that neighbours stay neighbours at every scale.
+inline QRect toPixels(const TwipRect& rect, double scale)
 {
-    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width), twipsToPixels(rect.height)};
+    const QPoint topLeft(twipsToPixels(rect.left, scale), twipsToPixels(rect.top, scale));
+    const QPoint end(twipsToPixels(rect.right(), scale), twipsToPixels(rect.bottom(), scale));
+    return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
 }
 
 inline QString toQString(std::string_view text)

@@ -59,7 +59,8 @@ void placeCentred(QWidget& screen, const QMargins& frame)
 {
     const QRect area = areaFor(screen);
     const QPoint offset = centredTopLeft(toTwips(area.size()), toTwips(screen.size().grownBy(frame)));
-    const QPoint frameTopLeft = area.topLeft() + QPoint(twipsToPixels(offset.x()), twipsToPixels(offset.y()));
+    // Measured pixels, so back at one to one whatever the screen's scale.
+    const QPoint frameTopLeft = area.topLeft() + QPoint(twipsToPixels(offset.x(), 1), twipsToPixels(offset.y(), 1));
     screen.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), screen.size()));
 }
 
@@ -120,15 +121,13 @@ QSize displaySizeTwips()
     return screen != nullptr ? toTwips(screen->geometry().size()) : QSize();
 }
 
-void centreform(QWidget& screen)
-{
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    screen.setFixedSize(twipsToPixels(standardClientWidthTwips), twipsToPixels(standardClientHeightTwips));
-    centre(screen);
-    QGuiApplication::restoreOverrideCursor();
-}
-
 void centreAtOwnSize(QWidget& screen) { centre(screen); }
+
+QSize roomForClientArea(const QWidget& screen)
+{
+    const QMargins frame = frameOf(screen);
+    return areaFor(screen).size().shrunkBy(frame);
+}
 
 bool backdropHoldsScreens()
 {

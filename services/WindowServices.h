@@ -27,17 +27,17 @@ QSize displaySizeTwips();
 // The backdrop is offered only on a display wider than the standard window.
 constexpr bool roomForBackdrop(QSize displayTwips) { return displayTwips.width() > standardWindowWidthTwips; }
 
-// Gives the screen the standard client area and centres it, under a busy pointer.
-void centreform(QWidget& screen);
-
-// Centres a screen at its own designed size.
+// Centres a screen at its own size.
 //
-// Both keep the client area exactly as designed and centre the whole window, the frame
+// It keeps the client area's size and centres the whole window, the frame
 // and title bar a window manager draws around it included, on the display's available
 // area, or in the backdrop that holds it. A window's frame is known only once a window
 // manager has framed it: until then the frame of another of the game's windows stands
 // in, and the window is centred again if its own turns out different.
 void centreAtOwnSize(QWidget& screen);
+
+// The largest client area the screen can have where it is centred, its frame included.
+QSize roomForClientArea(const QWidget& screen);
 
 // A Wayland desktop places a Wayland window itself and keeps no window behind another,
 // and its window manager for X windows may not keep a window below either. There the

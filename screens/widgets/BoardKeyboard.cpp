@@ -6,6 +6,7 @@
 #include "Board.h"
 #include "ClickLabel.h"
 #include "KeyboardFocus.h"
+#include "ScreenScale.h"
 #include "ShapeWidget.h"
 
 #include <QApplication>
@@ -34,10 +35,12 @@ protected:
             return;
         }
         QPainter painter(this);
-        const QRectF frame = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
-        painter.setPen(QPen(Qt::black, 5));
+        const double scale = scaleOf(*this).scale;
+        const double half = 2.5 * scale;
+        const QRectF frame = QRectF(rect()).adjusted(half, half, -half, -half);
+        painter.setPen(QPen(Qt::black, 5 * scale));
         painter.drawRect(frame);
-        painter.setPen(QPen(Qt::white, 3));
+        painter.setPen(QPen(Qt::white, 3 * scale));
         painter.drawRect(frame);
     }
 
@@ -175,7 +178,8 @@ void BoardKeyboard::moveCursor(int number)
 
 void BoardKeyboard::placeFocusSquare()
 {
-    frame_->setGeometry(boxes_[cursor_]->geometry().adjusted(-4, -4, 4, 4));
+    const int margin = scaleOf(*frame_).pixels(4);
+    frame_->setGeometry(boxes_[cursor_]->geometry().adjusted(-margin, -margin, margin, margin));
     frame_->raise();
     frame_->update();
 }

@@ -35,6 +35,9 @@ public:
     // Gives the focus to the number under the focus square.
     void focusBoard();
 
+    // Puts the focus square around the number under it again, where it now stands.
+    void placeFocusSquare();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -43,7 +46,6 @@ private:
     bool keyAnywhere(const QKeyEvent& key);
     void type(const QString& digits);
     void moveCursor(int number);
-    void placeFocusSquare();
 
     std::span<ClickLabel* const> numbers_;
     std::span<ShapeWidget* const> boxes_;

@@ -4,6 +4,7 @@
 #include "ClickLabel.h"
 
 #include "KeyboardFocus.h"
+#include "ShapeWidget.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -73,9 +74,7 @@ void ButtonLabel::paintEvent(QPaintEvent* event)
 {
     {
         QPainter painter(this);
-        painter.fillRect(rect(), fill_);
-        painter.setPen(border_);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        paintBox(painter, rect(), fill_, border_);
     }
     QLabel::paintEvent(event);
     if (showsFocusMark(*this)) {

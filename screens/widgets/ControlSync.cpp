@@ -4,8 +4,8 @@
 #include "ControlSync.h"
 
 #include "ClickLabel.h"
-#include "Fonts.h"
 #include "QtConversions.h"
+#include "ScreenScale.h"
 #include "ShapeWidget.h"
 
 #include <QLabel>
@@ -14,10 +14,7 @@ namespace zorbitan {
 
 void syncPlacement(QWidget& widget, const TwipRect& rect, bool visible)
 {
-    const QRect pixels = toPixels(rect);
-    if (widget.geometry() != pixels) {
-        widget.setGeometry(pixels);
-    }
+    place(widget, rect);
     if (widget.isVisibleTo(widget.parentWidget()) != visible) {
         widget.setVisible(visible);
     }
@@ -64,18 +61,6 @@ void syncLabel(QLabel& widget, const Label& label, LabelCaptions& captions)
         widget.setEnabled(label.enabled);
     }
     syncPlacement(widget, label.rect, label.visible);
-}
-
-void widenToFit(QLabel& widget)
-{
-    registerGameFonts(); // no word is measured before the game's faces are ready
-    const int needed = widget.fontMetrics().horizontalAdvance(widget.text()) + 4;
-    if (needed > widget.width()) {
-        QRect wider = widget.geometry();
-        wider.setLeft(wider.center().x() - needed / 2);
-        wider.setWidth(needed);
-        widget.setGeometry(wider);
-    }
 }
 
 void syncShape(ShapeWidget& widget, const Shape& shape)

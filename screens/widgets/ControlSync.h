@@ -39,10 +39,6 @@ private:
 void syncLabel(QLabel& widget, const Label& label, LabelCaptions& captions);
 void syncShape(ShapeWidget& widget, const Shape& shape);
 
-// Keeps a one-line caption whole: a label whose text is wider than its box grows
-// sideways around its centre instead of breaking the line.
-void widenToFit(QLabel& widget);
-
 // The text colour of a label; a disabled label shows grey text.
 void setTextColour(QLabel& widget, Rgb colour);
 

@@ -3,6 +3,8 @@
 
 #include "KeyboardFocus.h"
 
+#include "ScreenScale.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -73,9 +75,11 @@ bool showsFocusMark(const QWidget& widget)
 
 void paintFocusMark(QPainter& painter, const QRect& box, const QColor& colour)
 {
-    painter.setPen(QPen(colour, 2));
+    const auto* control = dynamic_cast<const QWidget*>(painter.device());
+    const double scale = control != nullptr ? scaleOf(*control).scale : 1;
+    painter.setPen(QPen(colour, 2 * scale));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(box).adjusted(2, 2, -2, -2));
+    painter.drawRect(QRectF(box).adjusted(2 * scale, 2 * scale, -2 * scale, -2 * scale));
 }
 
 bool isActivationKey(const QKeyEvent& event)

@@ -3,8 +3,11 @@
 
 #include "ShapeWidget.h"
 
+#include "ScreenScale.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace zorbitan {
 
@@ -33,9 +36,15 @@ void ShapeWidget::setColours(const QColor& fill, const QColor& border)
 void ShapeWidget::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), fill_);
-    painter.setPen(border_);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    paintBox(painter, rect(), fill_, border_);
+}
+
+void paintBox(QPainter& painter, const QRect& box, const QColor& fill, const QColor& border)
+{
+    const auto* control = dynamic_cast<const QWidget*>(painter.device());
+    const int edge = std::max(1, control != nullptr ? scaleOf(*control).pixels(1) : 1);
+    painter.fillRect(box, border);
+    painter.fillRect(box.adjusted(edge, edge, -edge, -edge), fill);
 }
 
 } // namespace zorbitan

@@ -6,7 +6,13 @@
 #include <QColor>
 #include <QWidget>
 
+class QPainter;
+
 namespace zorbitan {
+
+// A filled box with a border one pixel wide at the design's size, as wide as the
+// scale of the screen it is painted on.
+void paintBox(QPainter& painter, const QRect& box, const QColor& fill, const QColor& border);
 
 // A filled rectangle with a one-pixel border. A shape only shows colour and lets clicks
 // through to whatever lies under it, unless it is made to answer them itself.

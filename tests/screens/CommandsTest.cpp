@@ -181,6 +181,9 @@ protected:
             found = heard.join(QLatin1Char(','));
         } else if (name.startsWith(QLatin1String("line"))) {
             found = QString::fromLatin1(savedBytes().split('\n').value(name.mid(4).toInt() - 1).trimmed());
+        } else if (name.startsWith(QLatin1String("size:"))) { // a shown window's client area
+            const QWidget* window = shown(name.mid(5));
+            found = window == nullptr ? QString() : QStringLiteral("%1x%2").arg(window->width()).arg(window->height());
         } else if (name.startsWith(QLatin1String("text:"))) {
             found = controlNamed<QLabel>(screen, name.mid(5)).text();
         } else if (name == QLatin1String("turn")) {
@@ -239,6 +242,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QFile::remove(folder.filePath(QStringLiteral("lastgame.inf")));
         shared = Module1{};
+        navigator.context().scale = 1;
         shared.hidedesktop = 1;
         seatPlayers(shared, {3, 3});
         random.next = {(36 + 0.5) / 60};
@@ -287,6 +291,8 @@ protected:
         for (const QString& name : row[1].split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (name.startsWith(QLatin1String("close"))) {
                 (name == QLatin1String("close") ? &screen : shown(name.mid(6)))->close();
+            } else if (name.startsWith(QLatin1String("keys:"))) {
+                QTest::keySequence(&screen, QKeySequence(name.mid(5)));
             } else if (name.startsWith(QLatin1String("key:"))) {
                 QTest::keyClicks(QApplication::focusWidget(),
                                  name.mid(4) == QLatin1String("Return") ? "\r" : name.mid(4));

@@ -15,14 +15,16 @@ namespace {
 // One line of a table: name | kind | left top width height | words | colours | font | flags.
 struct Row {
     QString name, kind, words, family;
-    QRect rect;                        // in pixels
+    QRect twips;                       // as the table gives it
+    QRect rect;                        // in pixels at the scale checked
     std::map<QString, QColor> colours; // "fill", "box", "back" at the edges; "text", "player", "rim" inside
-    int pixels = 0;
+    double points = 0;
+    int pixels = 0; // the face's size at the scale checked
     bool bold = false;
     QStringList flags; // "hidden", "ticked", "grows" (a one-line caption that grows around its centre)
 };
 
-int pixels(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int pixels(double twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15.0)); }
 
 Row rowFrom(const QString& line)
 {
@@ -33,8 +35,7 @@ Row rowFrom(const QString& line)
     row.kind = cells.value(1).trimmed();
     row.words = cells.value(3).trimmed();
     const QStringList place = words(2);
-    row.rect = QRect(pixels(place.value(0).toDouble()), pixels(place.value(1).toDouble()),
-                     pixels(place.value(2).toDouble()), pixels(place.value(3).toDouble()));
+    row.twips = QRect(place.value(0).toInt(), place.value(1).toInt(), place.value(2).toInt(), place.value(3).toInt());
     // Colours as the layout writes them: (255, 255, 0), or 0x00BBGGRR.
     static const QRegularExpression colour(QStringLiteral("(\\w+) (\\(([^)]*)\\)|0x([0-9A-Fa-f]+))"));
     for (const auto& match : colour.globalMatch(cells.value(4))) {
@@ -46,15 +47,15 @@ Row rowFrom(const QString& line)
     }
     const QStringList font = words(5); // Arial is drawn in Liberation Sans, its metric twin
     row.family = font.value(0) == QLatin1String("Arial") ? QStringLiteral("Liberation Sans") : font.value(0);
-    row.pixels = static_cast<int>(std::lround(font.value(1).toDouble() * 96.0 / 72.0));
+    row.points = font.value(1).toDouble();
     row.bold = font.contains(QStringLiteral("bold"));
     row.flags = words(6);
     return row;
 }
 
-// The table's rows for a state, by control name. "squares" and "numbers" rows stand for
-// the board's: ten rows of ten from the template, 660 twips apart.
-std::map<QString, Row> rowsFor(const QString& screen, const QString& state)
+// The table's rows for a state, by control name, in pixels at the scale. "squares" and
+// "numbers" rows stand for the board's: ten rows of ten from the template, 660 twips apart.
+std::map<QString, Row> rowsFor(const QString& screen, const QString& state, double scale)
 {
     QFile file(QStringLiteral(LAYOUT_FOLDER "/%1.txt").arg(screen));
     file.open(QIODevice::ReadOnly | QIODevice::Text);
@@ -79,12 +80,18 @@ std::map<QString, Row> rowsFor(const QString& screen, const QString& state)
             Row one = row;
             one.kind = squares ? QStringLiteral("fill") : QStringLiteral("label");
             one.name = row.name + QStringLiteral("_%1").arg(n);
-            one.rect.translate(QPoint((n - 1) % 10, (n - 1) / 10) * pixels(660));
+            one.twips.translate(QPoint((n - 1) % 10, (n - 1) / 10) * 660);
             one.words = squares ? QString() : QString::number(n);
             if (!squares || row.words.split(QLatin1Char(' ')).contains(QString::number(n))) {
                 rows[one.name] = one;
             }
         }
+    }
+    for (auto& [name, row] : rows) {
+        const QRect& t = row.twips;
+        row.rect = QRect(QPoint(pixels(t.x(), scale), pixels(t.y(), scale)),
+                         QPoint(pixels(t.x() + t.width(), scale) - 1, pixels(t.y() + t.height(), scale) - 1));
+        row.pixels = static_cast<int>(std::lround(row.points * 96.0 / 72.0 * scale));
     }
     return rows;
 }
@@ -103,8 +110,32 @@ int pixelsLike(const QImage& shot, const QRect& area, const QColor& colour)
     return count;
 }
 
+// Within a pixel on every edge; exactly at the design's size.
+bool near(const QRect& at, const QRect& wanted, double scale)
+{
+    const int slack = scale == 1 ? 0 : 1;
+    return std::abs(at.left() - wanted.left()) <= slack && std::abs(at.top() - wanted.top()) <= slack &&
+           std::abs(at.right() - wanted.right()) <= slack && std::abs(at.bottom() - wanted.bottom()) <= slack;
+}
+
+// The picture at the scale, as the shot shows it from the corner: exactly at scale 1,
+// else each colour within a few steps on average.
+bool showsPicture(const QImage& shot, const QPoint& corner, const QImage& picture, double scale)
+{
+    const QSize size(pixels(picture.width() * 15, scale), pixels(picture.height() * 15, scale));
+    const QImage wanted = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage seen = shot.copy(QRect(corner, size));
+    long difference = 0;
+    for (int i = 0; i < size.width() * size.height(); ++i) {
+        const QColor a = seen.pixelColor(i % size.width(), i / size.width());
+        const QColor b = wanted.pixelColor(i % size.width(), i / size.width());
+        difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    }
+    return !picture.isNull() && difference <= (scale == 1 ? 0 : 12L * size.width() * size.height());
+}
+
 // What differs between a control as drawn and its row.
-QStringList compare(const QWidget& widget, const Row& row, const QImage& shot)
+QStringList compare(const QWidget& widget, const Row& row, const QImage& shot, double scale)
 {
     QStringList wrong;
     const auto expect = [&](bool holds, const QString& what) { wrong << (holds ? QString() : row.name + ": " + what); };
@@ -118,22 +149,22 @@ QStringList compare(const QWidget& widget, const Row& row, const QImage& shot)
         return wrong;
     }
     const bool grows = row.flags.contains(QStringLiteral("grows"));
-    expect(grows ? std::abs(2 * (at.left() - row.rect.left()) + at.width() - row.rect.width()) <= 1 &&
-                       at.top() == row.rect.top() && at.width() >= row.rect.width()
-                 : at == row.rect,
+    expect(grows
+               ? std::abs(2 * (at.left() - row.rect.left()) + at.width() - row.rect.width()) <= (scale == 1 ? 1 : 3) &&
+                     at.top() == row.rect.top() && at.width() >= row.rect.width()
+               : near(at, row.rect, scale),
            QStringLiteral("at %1, not %2").arg(where(at), where(row.rect)));
     if (row.kind == QLatin1String("picture") || row.kind == QLatin1String("counter")) {
         const QImage picture = QImage(resolveGamePath(row.words.toStdString())).convertToFormat(shot.format());
-        expect(!picture.isNull() && shot.copy(QRect(at.topLeft(), picture.size())) == picture,
-               "does not show " + row.words);
+        expect(showsPicture(shot, at.topLeft(), picture, scale), "does not show " + row.words);
     } else if (!row.words.isEmpty()) {
         expect(textOf(widget) == row.words, QStringLiteral("reads \"%1\"").arg(textOf(widget)));
     }
     // Bold as asked: Tahoma's bold is drawn from its regular face, which the face found reports.
     const QFontInfo font(widget.font());
     const QString face = QStringLiteral("%1 %2 px").arg(font.family()).arg(font.pixelSize());
-    expect(row.family.isEmpty() ||
-               (face == QStringLiteral("%1 %2 px").arg(row.family).arg(row.pixels) && widget.font().bold() == row.bold),
+    expect(row.family.isEmpty() || (font.family() == row.family && widget.font().bold() == row.bold &&
+                                    std::abs(font.pixelSize() - row.pixels) <= (scale == 1 ? 0 : 1)),
            "in " + face + (widget.font().bold() ? " bold" : ""));
     const QRect inside = at.intersected(shot.rect()).adjusted(2, 2, -3, -3);
     for (const auto& [role, colour] : row.colours) {
@@ -160,28 +191,35 @@ QString textOf(const QWidget& widget)
     return label != nullptr ? label->text() : box != nullptr ? box->text() : QString();
 }
 
-QStringList differencesFromLayout(QWidget& screen, const QString& state)
+namespace {
+QStringList differencesAtScale(QWidget& screen, const QString& state, double scale)
 {
-    const std::map<QString, Row> rows = rowsFor(screen.objectName(), state);
+    const std::map<QString, Row> rows = rowsFor(screen.objectName(), state, scale);
     if (rows.empty()) {
         return {QStringLiteral("no layout table for ") + screen.objectName()};
     }
+    if (const auto window = rows.find(screen.objectName()); scale != 1 && window != rows.end()) {
+        screen.resize(window->second.rect.size()); // as a player drags the window's frame
+    }
     const QImage shot = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QDir().mkpath(QStringLiteral(SCREENSHOT_FOLDER));
-    shot.save(
-        QStringLiteral(SCREENSHOT_FOLDER "/layout-%1-%2.png")
-            .arg(screen.objectName(), state.isEmpty() ? QStringLiteral("opened") : QString(state).replace(' ', '-')));
+    shot.save(QStringLiteral(SCREENSHOT_FOLDER "/layout-%1-%2%3.png")
+                  .arg(screen.objectName(),
+                       state.isEmpty() ? QStringLiteral("opened") : QString(state).replace(' ', '-'),
+                       scale == 1 ? QString() : QStringLiteral("-at-%1").arg(scale)));
     QStringList differences;
     for (const auto& [name, row] : rows) {
         const auto* widget = screen.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
         if (row.kind == QLatin1String("window")) { // the client area, centred on the display, in its colour
             const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center() + QPoint(1, 1);
             const QRect centred(centre - QPoint(row.rect.width(), row.rect.height()) / 2, row.rect.size());
-            if (screen.geometry() != centred || shot.pixelColor(2, 2) != row.colours.at(QStringLiteral("back"))) {
+            const bool placed = scale == 1 ? screen.geometry() == centred : screen.size() == row.rect.size();
+            if (!placed || shot.pixelColor(2, 2) != row.colours.at(QStringLiteral("back"))) {
                 differences << QStringLiteral("the window is not centred at its size in its colour");
             }
         } else {
-            differences << (widget != nullptr ? compare(*widget, row, shot) : QStringList{name + ": no such control"});
+            differences << (widget != nullptr ? compare(*widget, row, shot, scale)
+                                              : QStringList{name + ": no such control"});
         }
     }
     for (const QWidget* child : screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -190,6 +228,24 @@ QStringList differencesFromLayout(QWidget& screen, const QString& state)
                             : QString());
     }
     differences.removeAll(QString());
+    for (QString& difference : differences) {
+        difference.prepend(scale == 1 ? QString() : QStringLiteral("at %1 times: ").arg(scale));
+    }
+    return differences;
+}
+} // namespace
+
+QStringList differencesFromLayout(QWidget& screen, const QString& state)
+{
+    QStringList differences = differencesAtScale(screen, state, 1);
+    if (screen.objectName() == QLatin1String("Grey")) { // the backdrop covers the display at any size
+        return differences;
+    }
+    const QSize designed = screen.size();
+    for (const double scale : {1.5, 2.0, 1.3}) {
+        differences << differencesAtScale(screen, state, scale);
+    }
+    screen.resize(designed);
     return differences;
 }
 

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Zorbitan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Twips.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QLabel;
+class QPixmap;
+class QWidget;
+
+namespace zorbitan {
+
+// How large a screen is shown: its layout at a scale, from an origin that centres it in
+// its window with even margins where the window's shape differs from the design's.
+struct ScreenScale {
+    double scale = 1;
+    QPoint origin;
+
+    QRect toPixels(const TwipRect& rect) const;
+    // A length drawn at the design's size (a face, a border), at this scale.
+    int pixels(int designPixels) const;
+};
+
+// The scale of the screen that the control stands on; one to one off any screen.
+ScreenScale scaleOf(const QWidget& control);
+
+// Each control remembers its place in twips, its face and its picture as designed, so
+// the screen can lay it out again at any scale; each is shown at the screen's scale now.
+void place(QWidget& control, const TwipRect& rect);
+void showPicture(QLabel& label, const QPixmap& picture);
+QSize designedPictureSize(const QLabel& label);
+// Keeps a one-line caption whole: a label whose text is wider than its box grows
+// sideways around its centre instead of breaking the line, at any scale.
+void growToFit(QLabel& label);
+
+// Lays out every control of the screen, nested ones too, at the scale.
+void layOut(QWidget& screen, const ScreenScale& scale);
+
+} // namespace zorbitan
