@@ -10,6 +10,7 @@
 #include "Fonts.h"
 #include "GamePaths.h"
 #include "Language.h"
+#include "WindowSizeSettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,7 +61,10 @@ GameSession::GameSession(RandomFraction random, std::function<void()> endProgram
                   std::move(endProgram)})
 {
     shared_.cardchoice = readCardChoice().choice;
+    navigator_.context().scale = readChosenScale();
     sound_.loadAfterFirstPaint();
 }
+
+GameSession::~GameSession() { keepChosenScale(navigator_.context().scale); }
 
 } // namespace zorbitan

@@ -18,7 +18,11 @@ namespace zorbitan {
 // the test harness drives the same session with cards of its choosing.
 class GameSession {
 public:
+    // Opens at the size the player chose last time, and keeps the size chosen in this run.
     GameSession(RandomFraction random, std::function<void()> endProgram);
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
 
     ScreenNavigator& navigator() { return navigator_; }
     Module1& shared() { return shared_; }

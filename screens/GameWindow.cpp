@@ -6,6 +6,7 @@
 #include "Grey.h"
 #include "SoundRule.h"
 #include "WindowServices.h"
+#include "WindowSizeSettings.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -18,7 +19,8 @@ namespace zorbitan {
 
 namespace {
 // The sizes Ctrl with plus and minus step through, as a browser's.
-constexpr std::array zoomSteps{0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0};
+constexpr std::array zoomSteps{smallestScale, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
+                               1.25,          1.5,  1.75, 2.0, 2.5, 3.0, largestScale};
 constexpr double sameScale = 0.001;
 
 QList<QKeySequence> distinct(QList<QKeySequence> keys)

@@ -256,6 +256,8 @@ protected:
             const QString value = entry.section(QLatin1Char('='), 1);
             if (Integer* field = this->field(name)) {
                 *field = static_cast<Integer>(value.toInt());
+            } else if (name == QLatin1String("scale")) {
+                navigator.context().scale = value.toDouble();
             } else if (name == QLatin1String("saved")) {
                 saveAGame();
             } else if (name == QLatin1String("pictures")) {

@@ -113,9 +113,9 @@ int pixelsLike(const QImage& shot, const QRect& area, const QColor& colour)
 // Within a pixel on every edge; exactly at the design's size.
 bool near(const QRect& at, const QRect& wanted, double scale)
 {
-    const int slack = scale == 1 ? 0 : 1;
-    return std::abs(at.left() - wanted.left()) <= slack && std::abs(at.top() - wanted.top()) <= slack &&
-           std::abs(at.right() - wanted.right()) <= slack && std::abs(at.bottom() - wanted.bottom()) <= slack;
+    const QRect off(at.topLeft() - wanted.topLeft(), at.bottomRight() - wanted.bottomRight());
+    return std::max({std::abs(off.left()), std::abs(off.top()), std::abs(off.right()), std::abs(off.bottom())}) <=
+           (scale == 1 ? 0 : 1);
 }
 
 // The picture at the scale, as the shot shows it from the corner: exactly at scale 1,

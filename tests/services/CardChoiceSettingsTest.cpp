@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CardChoiceSettings.h"
+#include "WindowSizeSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,4 +82,18 @@ TEST(CardChoiceSettings, EveryFileGivesAChoiceThatDealsEveryLevel)
         EXPECT_EQ(keepCardChoice(kept), keeps);
         EXPECT_TRUE(readCardChoice().choice == (keeps ? kept : design)) << system;
     }
+}
+
+// The player's size: the design's for none or nonsense, the nearest allowed out of range,
+// and the size kept read back, the teacher's choice beside it untouched.
+TEST(WindowSizeSettings, TheSizeChosenComesBack)
+{
+    for (const auto& [user, read] :
+         {std::pair{"", 1.0}, {"[Window]\nScale=nan\n", 1.0}, {"[Window]\nScale=99\n", 4.0}}) {
+        const SettingsFiles written(user, nullptr);
+        EXPECT_EQ(readChosenScale(), read) << user;
+    }
+    const SettingsFiles written("[Cards]\nLevel1Tables=3, 4\n", nullptr);
+    keepChosenScale(2.5);
+    EXPECT_TRUE(readChosenScale() == 2.5 && readCardChoice().choice.level1 == tablesOf({3, 4}, true));
 }
