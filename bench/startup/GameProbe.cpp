@@ -20,8 +20,10 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 using namespace zorbitan;
 
@@ -110,6 +112,26 @@ int main(int argc, char* argv[])
         openNewGame(navigator);
     } else if (std::strcmp(mode, "turns") == 0) {
         playTurns(openNewGame(navigator), session.shared());
+    } else if (std::strcmp(mode, "resize") == 0) {
+        // The game screen sized up to a 3840 x 2160 display from a 1920 x 1080 one, laid
+        // out and painted again: the middle of five such changes.
+        fan1& game = openNewGame(navigator);
+        QTimer::singleShot(300, [&game] {
+            std::vector<double> changes;
+            for (int change = 0; change < 5; ++change) {
+                game.resize(1920, 1080);
+                game.repaint();
+                QElapsedTimer clock;
+                clock.start();
+                game.resize(3840, 2160);
+                game.repaint();
+                changes.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            }
+            std::ranges::sort(changes);
+            std::printf("resize %.2f ms\n", changes[changes.size() / 2]);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
     } else if (std::strcmp(mode, "game-load") == 0) {
         navigator.context().shared.numberofplayers = 2;
         Playlevel& levels = navigator.show<Playlevel>();
