@@ -9,6 +9,7 @@
 #include "Publisher.h"
 #include "QtConversions.h"
 #include "ScreenStyle.h"
+#include "TeacherChoice.h"
 #include "Titlefrm.h"
 #include "WindowServices.h"
 #include "fan1.h"
@@ -38,6 +39,7 @@ void Startplay2::createControls()
     place(*logo, {3600, 1440, 1500, 2085});
     Check1_ = addCheckBox(this, "Check1", tr("Play Sound"), {720, 2040, 1695, 375}, arial(12));
     Check1_->setChecked(true);
+    auto* teachers = addButton(this, "Label7", tr("For Teachers"), {720, 2640, 2760, 435}, arial(15.75));
     Check3_ = addCheckBox(this, "Check3", tr("Hide Desktop"), {720, 3900, 1935, 375}, arial(12));
     Check3_->setChecked(true);
     Check3_->hide();
@@ -55,6 +57,7 @@ void Startplay2::createControls()
     addLabel(this, "Label5", translated(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
 
     connect(rules, &ClickLabel::clicked, this, [this] { Label6_Click(); });
+    connect(teachers, &ClickLabel::clicked, this, [this] { Label7_Click(); });
     connect(Check1_, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     connect(Check3_, &QCheckBox::clicked, this, [this] { Check3_Click(); });
     connect(heading, &ClickLabel::clicked, this, [this] { Label2_Click(); });
@@ -107,6 +110,7 @@ void Startplay2::Label1_Click(int index)
     state.boardowner.fill(0);
     navigator().show<Playlevel>();
     navigator().close<Fandlerules>();
+    navigator().close<TeacherChoice>();
     navigator().close<Startplay2>();
     play(sounds::click);
 }
@@ -115,6 +119,7 @@ void Startplay2::Label2_Click() { openWebPage(); }
 
 void Startplay2::Label3_Click()
 {
+    navigator().close<TeacherChoice>();
     navigator().show<Titlefrm>();
     navigator().close<Startplay2>();
 }
@@ -125,6 +130,16 @@ void Startplay2::Label6_Click()
     Fandlerules& rules = navigator().show<Fandlerules>();
     if (rules.windowHandle() != nullptr && windowHandle() != nullptr) {
         rules.windowHandle()->setTransientParent(windowHandle());
+    }
+    play(sounds::click);
+}
+
+// The teacher's screen stands in front of this screen while it is open.
+void Startplay2::Label7_Click()
+{
+    TeacherChoice& teachers = navigator().show<TeacherChoice>();
+    if (teachers.windowHandle() != nullptr && windowHandle() != nullptr) {
+        teachers.windowHandle()->setTransientParent(windowHandle());
     }
     play(sounds::click);
 }

@@ -9,7 +9,8 @@ class QCheckBox;
 
 namespace zorbitan {
 
-// The options screen: sound, the backdrop, the rules and the number of players.
+// The options screen: sound, the backdrop, the rules, the teacher's choice of cards
+// and the number of players.
 class Startplay2 : public GameWindow {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ private:
     void Label2_Click();
     void Label3_Click();
     void Label6_Click();
+    void Label7_Click();
 
     QCheckBox* Check1_ = nullptr;
     QCheckBox* Check3_ = nullptr;

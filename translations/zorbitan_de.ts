@@ -558,6 +558,10 @@
 <context>
     <name>zorbitan::Startplay2</name>
     <message>
+        <source>For Teachers</source>
+        <translation>Lehrkräfte</translation>
+    </message>
+    <message>
         <source>The Rules</source>
         <translation>Die Regeln</translation>
     </message>
@@ -580,6 +584,61 @@
     <message>
         <source>Exit</source>
         <translation>Menü</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::TeacherChoice</name>
+    <message>
+        <source>%1 (%2 cards)</source>
+        <translation>%1 (%2 Karten)</translation>
+    </message>
+    <message>
+        <source>Back to the design</source>
+        <translation>Zurück zur Vorgabe</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Divisionen</translation>
+    </message>
+    <message>
+        <source>Every level needs at least one times table or kind of fact to deal its cards.</source>
+        <translation>Jede Stufe braucht mindestens eine Reihe oder eine Art von Aufgaben, um Karten zu geben.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>For Teachers: the Cards Each Level Deals</source>
+        <translation>Für Lehrkräfte: die Karten jeder Stufe</translation>
+    </message>
+    <message>
+        <source>Level %1, divisions</source>
+        <translation>Stufe %1, Divisionen</translation>
+    </message>
+    <message>
+        <source>Level %1, the %2 times table</source>
+        <translation>Stufe %1, die %2er-Reihe</translation>
+    </message>
+    <message>
+        <source>Level 1 - Yellow band: times tables</source>
+        <translation>Stufe 1 - gelbe Karten: Einmaleins</translation>
+    </message>
+    <message>
+        <source>Level 2 - Purple band: times tables</source>
+        <translation>Stufe 2 - lila Karten: Einmaleins</translation>
+    </message>
+    <message>
+        <source>Level 3 - Blue band: number facts</source>
+        <translation>Stufe 3 - blaue Karten: Zahlenwissen</translation>
+    </message>
+    <message>
+        <source>The administrator of this computer has set these choices for every user.</source>
+        <translation>Die Verwaltung dieses Computers hat diese Auswahl für alle Benutzer festgelegt.</translation>
+    </message>
+    <message>
+        <source>The cards of %1: %2.</source>
+        <translation>Die Karten zu %1: %2.</translation>
     </message>
 </context>
 <context>

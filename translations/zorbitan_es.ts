@@ -558,6 +558,10 @@
 <context>
     <name>zorbitan::Startplay2</name>
     <message>
+        <source>For Teachers</source>
+        <translation>Docentes</translation>
+    </message>
+    <message>
         <source>The Rules</source>
         <translation>Las reglas</translation>
     </message>
@@ -580,6 +584,61 @@
     <message>
         <source>Exit</source>
         <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::TeacherChoice</name>
+    <message>
+        <source>%1 (%2 cards)</source>
+        <translation>%1 (%2 cartas)</translation>
+    </message>
+    <message>
+        <source>Back to the design</source>
+        <translation>Volver a lo original</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Divisiones</translation>
+    </message>
+    <message>
+        <source>Every level needs at least one times table or kind of fact to deal its cards.</source>
+        <translation>Cada nivel necesita al menos una tabla o un tipo de pregunta para repartir sus cartas.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>For Teachers: the Cards Each Level Deals</source>
+        <translation>Para docentes: las cartas de cada nivel</translation>
+    </message>
+    <message>
+        <source>Level %1, divisions</source>
+        <translation>Nivel %1, divisiones</translation>
+    </message>
+    <message>
+        <source>Level %1, the %2 times table</source>
+        <translation>Nivel %1, tabla del %2</translation>
+    </message>
+    <message>
+        <source>Level 1 - Yellow band: times tables</source>
+        <translation>Nivel 1 - cartas amarillas: tablas</translation>
+    </message>
+    <message>
+        <source>Level 2 - Purple band: times tables</source>
+        <translation>Nivel 2 - cartas moradas: tablas</translation>
+    </message>
+    <message>
+        <source>Level 3 - Blue band: number facts</source>
+        <translation>Nivel 3 - cartas azules: los números</translation>
+    </message>
+    <message>
+        <source>The administrator of this computer has set these choices for every user.</source>
+        <translation>El administrador de este ordenador ha fijado estas opciones para todos los usuarios.</translation>
+    </message>
+    <message>
+        <source>The cards of %1: %2.</source>
+        <translation>Las cartas de %1: %2.</translation>
     </message>
 </context>
 <context>

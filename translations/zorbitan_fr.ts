@@ -558,6 +558,10 @@
 <context>
     <name>zorbitan::Startplay2</name>
     <message>
+        <source>For Teachers</source>
+        <translation>Enseignants</translation>
+    </message>
+    <message>
         <source>The Rules</source>
         <translation>Les règles</translation>
     </message>
@@ -580,6 +584,61 @@
     <message>
         <source>Exit</source>
         <translation>Sortir</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::TeacherChoice</name>
+    <message>
+        <source>%1 (%2 cards)</source>
+        <translation>%1 (%2 cartes)</translation>
+    </message>
+    <message>
+        <source>Back to the design</source>
+        <translation>Revenir au choix d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Divisions</translation>
+    </message>
+    <message>
+        <source>Every level needs at least one times table or kind of fact to deal its cards.</source>
+        <translation>Chaque niveau a besoin d&apos;au moins une table ou une sorte de question pour distribuer ses cartes.</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>For Teachers: the Cards Each Level Deals</source>
+        <translation>Pour les enseignants&#xa0;: les cartes de chaque niveau</translation>
+    </message>
+    <message>
+        <source>Level %1, divisions</source>
+        <translation>Niveau %1, divisions</translation>
+    </message>
+    <message>
+        <source>Level %1, the %2 times table</source>
+        <translation>Niveau %1, table de %2</translation>
+    </message>
+    <message>
+        <source>Level 1 - Yellow band: times tables</source>
+        <translation>Niveau 1 - cartes jaunes&#xa0;: tables</translation>
+    </message>
+    <message>
+        <source>Level 2 - Purple band: times tables</source>
+        <translation>Niveau 2 - cartes violettes&#xa0;: tables</translation>
+    </message>
+    <message>
+        <source>Level 3 - Blue band: number facts</source>
+        <translation>Niveau 3 - cartes bleues&#xa0;: les nombres</translation>
+    </message>
+    <message>
+        <source>The administrator of this computer has set these choices for every user.</source>
+        <translation>L&apos;administrateur de cet ordinateur a fixé ces choix pour tous les utilisateurs.</translation>
+    </message>
+    <message>
+        <source>The cards of %1: %2.</source>
+        <translation>Les cartes de %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

@@ -82,7 +82,8 @@ protected:
     {
         const QStringList steps = situation.split(QLatin1Char('+'));
         const QString& name = steps.front();
-        if (shared.hidedesktop == 1 && QStringList{"Startplay2", "Fandlerules", "fan1"}.contains(name)) {
+        if (shared.hidedesktop == 1 &&
+            QStringList{"Startplay2", "Fandlerules", "TeacherChoice", "fan1"}.contains(name)) {
             navigator.show<Grey>();
         }
         const std::map<QString, std::function<QWidget*()>> opening{
@@ -94,6 +95,11 @@ protected:
              [&] {
                  click(controlNamed(navigator.show<Startplay2>(), QStringLiteral("Label6")));
                  return navigator.find<Fandlerules>();
+             }},
+            {"TeacherChoice",
+             [&] {
+                 click(controlNamed(navigator.show<Startplay2>(), QStringLiteral("Label7")));
+                 return navigator.find<TeacherChoice>();
              }},
             {"restored", [&] {
                  saveAGame();
@@ -186,6 +192,19 @@ protected:
             found = window == nullptr ? QString() : QStringLiteral("%1x%2").arg(window->width()).arg(window->height());
         } else if (name.startsWith(QLatin1String("text:"))) {
             found = controlNamed<QLabel>(screen, name.mid(5)).text();
+        } else if (name == QLatin1String("deals")) { // each level's tables (",d": divisions), Level 3's kinds
+            QStringList levels;
+            for (const TablesChoice& tables : {shared.cardchoice.level1, shared.cardchoice.level2}) {
+                QStringList chosen;
+                std::ranges::for_each(tables.chosen(), [&](int table) { chosen << QString::number(table); });
+                levels << chosen.join(',') + (tables.divisions ? ",d" : "");
+            }
+            QStringList kinds;
+            for (int kind = 0; kind < factKindCount; ++kind) {
+                kinds << (shared.cardchoice.level3.test(kind) ? QString::number(kind) : QString());
+            }
+            kinds.removeAll(QString());
+            found = levels.join(' ') + ' ' + kinds.join(',');
         } else if (name == QLatin1String("turn")) {
             found = QString::number(navigator.find<fan1>()->model().turnnumber());
         } else if (name == QLatin1String("ends")) {
@@ -249,6 +268,9 @@ protected:
         programEnds = 0;
         browser.opened.clear();
         QCoreApplication::removeTranslator(&language);
+        const QString settings = folder.filePath(QStringLiteral("settings%1").arg(++rowsPlayed)); // none kept
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings + "/user");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settings + "/system");
         QFile::link(QDir::current().absoluteFilePath("Images"), folder.filePath("Images")); // unless "pictures=none"
         const QStringList before = row[2].split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& entry : before) {
@@ -260,6 +282,10 @@ protected:
                 navigator.context().scale = value.toDouble();
             } else if (name == QLatin1String("saved")) {
                 saveAGame();
+            } else if (name == QLatin1String("locked")) { // by the administrator's file
+                QDir().mkpath(settings + "/system/zorbitan");
+                QFile file(settings + "/system/zorbitan/zorbitan.conf");
+                EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Cards]\nLocked=true\n") > 0);
             } else if (name == QLatin1String("pictures")) {
                 QFile::remove(folder.filePath("Images"));
             } else if (name == QLatin1String("language")) {
@@ -315,6 +341,7 @@ protected:
     QByteArray older = (saveAGame(), savedBytes()); // the saved game saveAGame() writes
     UrlRecorder browser;
     QTranslator language;
+    int rowsPlayed = 0;
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "SavedGame.h"
 #include "ScreenNavigator.h"
 #include "Startplay2.h"
+#include "TeacherChoice.h"
 #include "TestGame.h"
 #include "Titlefrm.h"
 #include "fan1.h"

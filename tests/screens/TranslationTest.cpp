@@ -21,13 +21,15 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     navigator.context().shared.numberofplayers = 4;
     navigator.context().shared.playerlevel = {0, 1, 2, 3, 3};
     Titlefrm& title = navigator.show<Titlefrm>();
-    for (QWidget* screen :
-         std::initializer_list<QWidget*>{&title, &navigator.show<Startplay2>(), &navigator.show<Fandlerules>(),
-                                         &navigator.show<Playlevel>(), &navigator.show<fan1>()}) {
+    for (QWidget* screen : std::initializer_list<QWidget*>{
+             &title, &navigator.show<Startplay2>(), &navigator.show<Fandlerules>(), &navigator.show<TeacherChoice>(),
+             &navigator.show<Playlevel>(), &navigator.show<fan1>()}) {
         for (const QWidget* widget : screen->findChildren<QWidget*>()) {
             visit(*widget, textOf(*widget));
         }
     }
+    navigator.find<TeacherChoice>()->grab().save("/tmp/z32/teacher.png");
+    navigator.find<Startplay2>()->grab().save("/tmp/z32/options.png");
     title.readOkAsCancel(); // how its "OK" reads once a game has been left
     const QWidget& ok = *title.findChild<QWidget*>(QStringLiteral("Label5"));
     visit(ok, textOf(ok));
@@ -49,6 +51,24 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     }
     for (int level = lowestLevel; level <= highestLevel; ++level) {
         shown("Label11", translated(levelStyle(level)->levelCaption));
+    }
+    // The teacher's screen: the cards of each kind of fact, why a choice is refused or locked.
+    const TeacherChoice& teacher = *navigator.find<TeacherChoice>();
+    const auto teachers = [&](const char* name) { return teacher.findChild<QWidget*>(name); };
+    for (int pass = 0; pass < 2; ++pass) { // every kind unticked, the last refused; then ticked again
+        for (int kind = 0; kind < factKindCount; ++kind) {
+            QWidget& box = *teachers(qPrintable(QStringLiteral("Check5_%1").arg(kind)));
+            QEvent enter(QEvent::Enter);
+            QCoreApplication::sendEvent(&box, &enter);
+            visit(*teachers("Label6"), textOf(*teachers("Label6")));
+            QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, box.height() / 2));
+        }
+        for (const QString& why :
+             {textOf(*teachers("Label2")),
+              QCoreApplication::translate("zorbitan::TeacherChoice", "The administrator of this computer has set these "
+                                                                     "choices for every user.")}) {
+            visit(*teachers("Label2"), pass == 0 ? why : QString());
+        }
     }
     // The rules' lines for every choice of tables a teacher can make.
     const Fandlerules& rules = *navigator.find<Fandlerules>();
@@ -208,7 +228,8 @@ TEST_F(ScreenTest, NoTextEscapesTranslationAndEveryControlHasAName)
 // Every number and placeholder of the English, and no other, is in each translation, but
 // where a teacher says the language's word for a ten ("to the nearest 10"). A text shown
 // in several places reads the same in each, but "Exit" on the title, which ends the
-// program, and on the rules, which closes their page, each may say so in a word of its own.
+// program, and on the rules and the teacher's screen, which close their page, each may
+// say so in a word of its own.
 TEST(Translations, EveryMessageKeepsItsNumbersAndItsWord)
 {
     const std::map<QString, QString> wordForTen{{"fr", "dizaine"}, {"de", "Zehner"}, {"es", "decena"}};
@@ -216,9 +237,11 @@ TEST(Translations, EveryMessageKeepsItsNumbersAndItsWord)
     for (const auto& [language, ten] : wordForTen) {
         std::map<QString, QString> wordFor; // by meaning
         for (const Message& message : messagesOf(language)) {
-            const QString meaning = message.source + (message.context.endsWith("Titlefrm")      ? QStringLiteral("!")
-                                                      : message.context.endsWith("Fandlerules") ? QStringLiteral("?")
-                                                                                                : QString());
+            const QString meaning =
+                message.source + (message.context.endsWith("Titlefrm") ? QStringLiteral("!")
+                                  : message.context.endsWith("Fandlerules") || message.context.endsWith("TeacherChoice")
+                                      ? QStringLiteral("?")
+                                      : QString());
             if (wordFor.emplace(meaning, message.translations.value(0)).first->second !=
                 message.translations.value(0)) {
                 problems << QStringLiteral("%1: \"%2\" in two words").arg(language, message.source);
