@@ -230,12 +230,32 @@ void fan1::refreshCounterPicture(int n)
     ClickLabel& widget = *Image1_[n];
     if (shownPictures_[n] != image.picture) {
         shownPictures_[n] = image.picture;
-        showPicture(widget, image.picture.empty() ? QPixmap() : counterPictures_.picture(image.picture));
+        showCounterPicture(n);
     }
     syncPlacement(widget, image.rect, image.visible);
 }
 
-void fan1::laidOut() { boardKeys_->placeFocusSquare(); }
+// Counters away from the design's size are drawn afresh at it, as sharp as at 1.
+void fan1::showCounterPicture(int n)
+{
+    const std::string& path = shownPictures_[n];
+    showPicture(*Image1_[n], path.empty() ? QPixmap() : counterPictures_.picture(path));
+    if (const double scale = screenScale().scale; !path.empty() && scale != 1) {
+        if (const QPixmap sharp = counterPictures_.picture(path, scale); !sharp.isNull()) {
+            Image1_[n]->setPixmap(sharp);
+        }
+    }
+}
+
+void fan1::laidOut()
+{
+    boardKeys_->placeFocusSquare();
+    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+        if (!shownPictures_[n].empty()) {
+            showCounterPicture(n);
+        }
+    }
+}
 
 // "Exit" (0) keeps an unfinished game and goes back to the title; "New Game" (1)
 // goes to the options screen.

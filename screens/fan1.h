@@ -55,6 +55,7 @@ private:
 
     void refresh();
     void refreshCounterPicture(int n);
+    void showCounterPicture(int n);
     void refreshTimers();
     void refreshKeyboardFocus(bool takeCardHadFocus);
     void refreshAccessibleNames();

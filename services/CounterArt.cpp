@@ -10,6 +10,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace zorbitan {
@@ -40,14 +41,18 @@ std::optional<CounterName> parseCounterName(std::string_view gamePath)
 }
 } // namespace
 
-QImage drawCounter(SquareColour square, int playerIndex)
+QImage drawCounter(SquareColour square, int playerIndex, double scale)
 {
     const Player& player = playerAtIndex(playerIndex);
-    QImage image(counterPictureSize, counterPictureSize, QImage::Format_RGB32);
+    const int size = static_cast<int>(std::lround(counterPictureSize * scale));
+    QImage image(size, size, QImage::Format_RGB32);
     image.fill(toQColor(squareColourInfo(square).rgb));
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (size != counterPictureSize) {
+        painter.scale(static_cast<double>(size) / counterPictureSize, static_cast<double>(size) / counterPictureSize);
+    }
     const QRectF disc(3.5, 3.5, 33, 33);
     painter.setPen(QPen(Qt::black, 3));
     painter.setBrush(Qt::white);
@@ -77,6 +82,18 @@ QPixmap CounterPictures::picture(std::string_view gamePath)
             pixmap = QPixmap::fromImage(drawCounter(name->square, name->playerIndex));
         }
     }
+    cache_.insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap CounterPictures::picture(std::string_view gamePath, double scale)
+{
+    const QString key = toQString(gamePath) + QStringLiteral("@%1").arg(scale);
+    if (const auto cached = cache_.constFind(key); cached != cache_.constEnd()) {
+        return *cached;
+    }
+    const auto name = parseCounterName(gamePath);
+    QPixmap pixmap = name ? QPixmap::fromImage(drawCounter(name->square, name->playerIndex, scale)) : QPixmap();
     cache_.insert(key, pixmap);
     return pixmap;
 }

@@ -118,20 +118,20 @@ bool near(const QRect& at, const QRect& wanted, double scale)
            (scale == 1 ? 0 : 1);
 }
 
-// The picture at the scale, as the shot shows it from the corner: exactly at scale 1,
-// else each colour within a few steps on average.
-bool showsPicture(const QImage& shot, const QPoint& corner, const QImage& picture, double scale)
+// The picture from the corner at the scale: exactly at scale 1; else, what the shot shows
+// shrunk back to the picture's size, each colour within a few steps on average.
+bool showsPicture(const QImage& shot, const QPoint& corner, const QImage& wanted, double scale)
 {
-    const QSize size(pixels(picture.width() * 15, scale), pixels(picture.height() * 15, scale));
-    const QImage wanted = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage seen = shot.copy(QRect(corner, size));
+    const QSize size = wanted.size();
+    const QSize shown(pixels(size.width() * 15, scale), pixels(size.height() * 15, scale));
+    const QImage seen = shot.copy(QRect(corner, shown)).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     long difference = 0;
     for (int i = 0; i < size.width() * size.height(); ++i) {
         const QColor a = seen.pixelColor(i % size.width(), i / size.width());
         const QColor b = wanted.pixelColor(i % size.width(), i / size.width());
         difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
     }
-    return !picture.isNull() && difference <= (scale == 1 ? 0 : 12L * size.width() * size.height());
+    return !wanted.isNull() && difference <= (scale == 1 ? 0 : 30L * size.width() * size.height());
 }
 
 // What differs between a control as drawn and its row.
