@@ -113,6 +113,7 @@ Fandlerules::Fandlerules(ScreenNavigator& navigator) : GameWindow(navigator)
 {
     setWindowTitle(QStringLiteral(" "));
     setObjectName(QStringLiteral("Fandlerules"));
+    setAccessibleName(tr("Zorbitan: the rules"));
     paintBackground(*this, colours::red);
     createControls();
 }

@@ -7,6 +7,7 @@
 #include "WindowServices.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -16,6 +17,7 @@ Grey::Grey(ScreenNavigator& navigator) : GameWindow(navigator)
 {
     makeBackdrop(*this);
     setObjectName(QStringLiteral("Grey"));
+    setAccessibleName(QCoreApplication::translate("zorbitan::Grey", "Zorbitan: background"));
 }
 
 void Grey::Form_Load()

@@ -90,6 +90,7 @@ Playlevel::Playlevel(ScreenNavigator& navigator) : GameWindow(navigator)
 {
     setWindowTitle(QStringLiteral(" "));
     setObjectName(QStringLiteral("Playlevel"));
+    setAccessibleName(tr("Zorbitan: choose each player's level"));
     paintBackground(*this, colours::red);
     setDesignedSize(5580, 6570);
     createControls();

@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QWindow>
+#include <array>
 
 namespace zorbitan {
 
@@ -24,6 +25,7 @@ Startplay2::Startplay2(ScreenNavigator& navigator) : GameWindow(navigator)
 {
     setWindowTitle(QStringLiteral(" "));
     setObjectName(QStringLiteral("Startplay2"));
+    setAccessibleName(tr("Zorbitan: choose the number of players"));
     paintBackground(*this, colours::red);
     setDesignedSize(5580, 6570);
     createControls();
@@ -45,10 +47,13 @@ void Startplay2::createControls()
     Check3_->hide();
     auto* heading =
         addClickLabel(this, "Label2_0", tr("Select Number of Players"), {240, 4440, 5160, 600}, arial(20.25));
+    static const std::array<const char*, maxPlayers> players{QT_TR_NOOP("1 player"), QT_TR_NOOP("2 players"),
+                                                             QT_TR_NOOP("3 players"), QT_TR_NOOP("4 players")};
     for (int i = 0; i < maxPlayers; ++i) {
         const QString name = QStringLiteral("Label1_%1").arg(i);
         auto* number =
             addButton(this, qPrintable(name), QString::number(i + 1), {720 + i * 1110, 5040, 855, 735}, tahoma(26.25));
+        number->setAccessibleName(tr(players.at(static_cast<std::size_t>(i))));
         connect(number, &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
     }
     auto* address =

@@ -37,6 +37,7 @@ Titlefrm::Titlefrm(ScreenNavigator& navigator) : GameWindow(navigator)
 {
     setWindowTitle(QStringLiteral(" "));
     setObjectName(QStringLiteral("Titlefrm"));
+    setAccessibleName(tr("Zorbitan: start"));
     paintBackground(*this, Rgb{192, 192, 192});
     createControls();
 }

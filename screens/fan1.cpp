@@ -29,6 +29,7 @@ fan1::fan1(ScreenNavigator& navigator)
 {
     setWindowTitle(QStringLiteral("Zorbitan"));
     setObjectName(QStringLiteral("fan1"));
+    setAccessibleName(tr("Zorbitan: the game"));
     paintBackground(*this, colours::red);
     createControls();
     createTimers();

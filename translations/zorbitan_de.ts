@@ -448,6 +448,10 @@
         <source>The Zorbitan board</source>
         <translation>Das Zorbitan-Spielbrett</translation>
     </message>
+    <message>
+        <source>Zorbitan: the rules</source>
+        <translation>Zorbitan: die Regeln</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::GameSound</name>
@@ -470,6 +474,13 @@
     <message>
         <source>%1 cannot be played</source>
         <translation>%1 kann nicht abgespielt werden</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::Grey</name>
+    <message>
+        <source>Zorbitan: background</source>
+        <translation>Zorbitan: blauer Hintergrund</translation>
     </message>
 </context>
 <context>
@@ -554,6 +565,10 @@
         <source>Exit</source>
         <translation>Menü</translation>
     </message>
+    <message>
+        <source>Zorbitan: choose each player&apos;s level</source>
+        <translation>Zorbitan: Stufe für jeden Spieler wählen</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::Startplay2</name>
@@ -584,6 +599,26 @@
     <message>
         <source>Exit</source>
         <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Zorbitan: choose the number of players</source>
+        <translation>Zorbitan: Anzahl der Spieler wählen</translation>
+    </message>
+    <message>
+        <source>1 player</source>
+        <translation>1 Spieler</translation>
+    </message>
+    <message>
+        <source>2 players</source>
+        <translation>2 Spieler</translation>
+    </message>
+    <message>
+        <source>3 players</source>
+        <translation>3 Spieler</translation>
+    </message>
+    <message>
+        <source>4 players</source>
+        <translation>4 Spieler</translation>
     </message>
 </context>
 <context>
@@ -663,6 +698,10 @@
         <source>Cancel</source>
         <translation>Abbruch</translation>
     </message>
+    <message>
+        <source>Zorbitan: start</source>
+        <translation>Zorbitan: Start</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::fan1</name>
@@ -685,6 +724,10 @@
     <message>
         <source>%1, Yellow counter</source>
         <translation>%1, gelber Stein</translation>
+    </message>
+    <message>
+        <source>Zorbitan: the game</source>
+        <translation>Zorbitan: das Spiel</translation>
     </message>
 </context>
 </TS>

@@ -448,6 +448,10 @@
         <source>The Zorbitan board</source>
         <translation>El tablero de Zorbitan</translation>
     </message>
+    <message>
+        <source>Zorbitan: the rules</source>
+        <translation>Zorbitan: las reglas</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::GameSound</name>
@@ -470,6 +474,13 @@
     <message>
         <source>%1 cannot be played</source>
         <translation>no se puede reproducir %1</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::Grey</name>
+    <message>
+        <source>Zorbitan: background</source>
+        <translation>Zorbitan: fondo azul</translation>
     </message>
 </context>
 <context>
@@ -554,6 +565,10 @@
         <source>Exit</source>
         <translation>Atrás</translation>
     </message>
+    <message>
+        <source>Zorbitan: choose each player&apos;s level</source>
+        <translation>Zorbitan: elegir el nivel de cada jugador</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::Startplay2</name>
@@ -584,6 +599,26 @@
     <message>
         <source>Exit</source>
         <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Zorbitan: choose the number of players</source>
+        <translation>Zorbitan: elegir el número de jugadores</translation>
+    </message>
+    <message>
+        <source>1 player</source>
+        <translation>1 jugador</translation>
+    </message>
+    <message>
+        <source>2 players</source>
+        <translation>2 jugadores</translation>
+    </message>
+    <message>
+        <source>3 players</source>
+        <translation>3 jugadores</translation>
+    </message>
+    <message>
+        <source>4 players</source>
+        <translation>4 jugadores</translation>
     </message>
 </context>
 <context>
@@ -663,6 +698,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Zorbitan: start</source>
+        <translation>Zorbitan: inicio</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::fan1</name>
@@ -685,6 +724,10 @@
     <message>
         <source>%1, Yellow counter</source>
         <translation>%1, ficha amarilla</translation>
+    </message>
+    <message>
+        <source>Zorbitan: the game</source>
+        <translation>Zorbitan: la partida</translation>
     </message>
 </context>
 </TS>

@@ -448,6 +448,10 @@
         <source>The Zorbitan board</source>
         <translation>Le plateau de Zorbitan</translation>
     </message>
+    <message>
+        <source>Zorbitan: the rules</source>
+        <translation>Zorbitan&#xa0;: les règles</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::GameSound</name>
@@ -470,6 +474,13 @@
     <message>
         <source>%1 cannot be played</source>
         <translation>%1 ne peut pas être lu</translation>
+    </message>
+</context>
+<context>
+    <name>zorbitan::Grey</name>
+    <message>
+        <source>Zorbitan: background</source>
+        <translation>Zorbitan&#xa0;: fond bleu</translation>
     </message>
 </context>
 <context>
@@ -554,6 +565,10 @@
         <source>Exit</source>
         <translation>Sortir</translation>
     </message>
+    <message>
+        <source>Zorbitan: choose each player&apos;s level</source>
+        <translation>Zorbitan&#xa0;: choisir le niveau de chaque joueur</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::Startplay2</name>
@@ -584,6 +599,26 @@
     <message>
         <source>Exit</source>
         <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>Zorbitan: choose the number of players</source>
+        <translation>Zorbitan&#xa0;: choisir le nombre de joueurs</translation>
+    </message>
+    <message>
+        <source>1 player</source>
+        <translation>1 joueur</translation>
+    </message>
+    <message>
+        <source>2 players</source>
+        <translation>2 joueurs</translation>
+    </message>
+    <message>
+        <source>3 players</source>
+        <translation>3 joueurs</translation>
+    </message>
+    <message>
+        <source>4 players</source>
+        <translation>4 joueurs</translation>
     </message>
 </context>
 <context>
@@ -663,6 +698,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Zorbitan: start</source>
+        <translation>Zorbitan&#xa0;: accueil</translation>
+    </message>
 </context>
 <context>
     <name>zorbitan::fan1</name>
@@ -685,6 +724,10 @@
     <message>
         <source>%1, Yellow counter</source>
         <translation>%1, pion jaune</translation>
+    </message>
+    <message>
+        <source>Zorbitan: the game</source>
+        <translation>Zorbitan&#xa0;: la partie</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,15 @@ void announce(QWidget& widget)
 {
     QAccessibleEvent event(&widget, QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
+    // Qt's Linux bridge forwards no alert. A screen reader reads out a change of the focused
+    // control's description: the control with the focus (or the window) carries the message.
+    QWidget* focused = widget.window()->focusWidget();
+    QWidget& teller = focused != nullptr ? *focused : *widget.window();
+    const QString message = QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+    if (teller.accessibleDescription() == message) { // told again, so changed again
+        teller.setAccessibleDescription(QString());
+    }
+    teller.setAccessibleDescription(message);
     emit Announcements::instance().announced(&widget);
 }
 

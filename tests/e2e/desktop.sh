@@ -5,10 +5,12 @@
 # given, with a window manager (openbox) if asked; or on a Wayland desktop of its own
 # (weston, headless, a green background), through Xwayland or natively.
 # Usage: desktop.sh PROGRAM_FOLDER [--window-manager] [--weston xwayland|native]
-#                   [--hear "SOUND ..."] [--expect "LINE"]... [--broken-data | --read-only]
-#                   -- HARNESS_ARGUMENTS...
+#                   [--hear "SOUND ..."] [--expect "LINE"]... [--read "LINE"]...
+#                   [--broken-data | --read-only] -- HARNESS_ARGUMENTS...
 #   --hear         the sounds a PulseAudio null sink must record, in order, and no other
 #   --expect       a line the harness must print, such as "text Label2: Blue to Play"
+#   --read         a line a screen reader's client must print (screen_reader.py), such as
+#                  "window Zorbitan: the rules" or "told Blue to Play"
 #   --broken-data  every picture and sound broken; the new game must be kept whole
 #   --read-only    an earlier game in a folder that cannot be written, nor a file longer
 #                  than a block (a full disk, even for root): it must come back unchanged
@@ -16,7 +18,7 @@ set -eu
 
 bin=$1
 shift
-window_manager="" weston="" hear="" folder=""
+window_manager="" weston="" hear="" folder="" reader=""
 work=$(mktemp -d)
 pids=""
 trap 'for pid in $pids; do kill "$pid" 2>/dev/null || true; done; chmod -R u+w "$work"; rm -rf "$work"' EXIT
@@ -27,11 +29,12 @@ while [ "$1" != "--" ]; do
     --hear) hear=$2 && shift ;;
     --broken-data | --read-only) folder=$1 ;;
     --expect) echo "harness: $2" >>"$work/expected" && shift ;;
+    --read) reader=yes && echo "$2" >>"$work/read" && shift ;;
     esac
     shift
 done
 shift
-touch "$work/expected"
+touch "$work/expected" "$work/read"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" DBUS_SESSION_BUS_ADDRESS=disabled: QT_QPA_PLATFORM=xcb
 mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 # Waits up to ten seconds for a condition, in a shell command.
@@ -57,6 +60,14 @@ if [ -n "$weston" ]; then
     [ "$weston" = xwayland ] || { platform=wayland && set -- "$@" -platform wayland; }
     echo "harness: platform $platform" >>"$work/expected"
     set -- "$@" --compositor
+fi
+if [ -n "$reader" ]; then # a D-Bus session with its accessibility bus, and a screen reader's client on it
+    beside dbus-daemon --session --nofork --address="unix:path=$work/bus" >"$work/dbus.log" 2>&1
+    await "[ -S $work/bus ]"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    beside /usr/libexec/at-spi-bus-launcher >"$work/at-spi.log" 2>&1
+    beside "$(dirname "$0")/screen_reader.py" "$work/reader.log" "$work/reader-up" 2>"$work/reader.err"
+    await "[ -e $work/reader-up ]"
 fi
 if [ -n "$hear" ]; then
     beside pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=file:"$work/pulse.log" \
@@ -102,6 +113,11 @@ grep -q "^harness: PASSED" "$work/output" && ! grep -q "^FAILED: exit status" "$
 while IFS= read -r line; do
     grep -qxF "$line" "$work/output" || { echo "the harness did not say: $line" >&2 && status=1; }
 done <"$work/expected"
+while IFS= read -r line; do # the reader may be told a moment after the game has ended
+    timeout 10 sh -c 'until grep -qxF "$0" "$1"; do sleep 0.1; done' "$line" "$work/reader.log" ||
+        { echo "the screen reader was not told: $line" >&2 && status=1; }
+done <"$work/read"
+[ $status -eq 0 ] || [ -z "$reader" ] || cat "$work/reader.log" "$work/reader.err" >&2
 if [ "$folder" = --broken-data ]; then # the new game kept whole: 203 lines, three players, turn 1, sound on
     [ "$(wc -l <lastgame.inf)" -eq 203 ] && [ "$(tail -c 9 lastgame.inf | tr -d '\r')" = "$(printf '3\n1\n1\n')" ] ||
         { echo "the new game was not kept whole" >&2 && status=1; }
