@@ -6,12 +6,19 @@
 # `make test` runs, in this order: the static checks, the whole suite built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the whole suite as the game ships.
 # `make soak` plays a long soak of random games and answers a few hundred cards by mouse
-# in real windows; `make bench` measures; `make ratio` weighs the tests against the game.
+# in real windows; `make bench` measures; `make ratio` weighs the tests against the game;
+# `make mutate` looks for faults the tests miss (tools/mutate/mutate.py --help).
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
 SOAK_GAMES ?= 100000
 SOAK_ANSWERS ?= 500
+# A mutation run: the seed picks the sample, the minutes bound it, ONLY narrows it to
+# files or folders, MUTATE_ARGS passes anything else (--per-folder N, --report).
+SEED ?= 1
+MINUTES ?= 60
+ONLY ?=
+MUTATE_ARGS ?=
 # No test in `make test` should come near this; the soak's long runs get an hour.
 TEST_TIMEOUT ?= 600
 JOBS ?= $(shell nproc)
@@ -21,7 +28,7 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 # not needed to find leaks.
 SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test lint sanitize soak bench ratio clean
+.PHONY: all deps configure build run test lint sanitize soak bench ratio mutate clean
 
 all: build
 
@@ -73,8 +80,15 @@ ratio:
 	echo "tests (tests/): $$tests lines, $$tests_cpp of them C++"; \
 	awk -v t=$$tests -v c=$$code 'BEGIN { r = 100 * t / c; printf "tests are %.1f %% of the code (aim: 25 to 35 %%)\n", r; exit (r < 25 || r > 35) }'
 
+# Not part of `make test`: every mutant is a build and a test run, at the lowest priority.
+# It mutates a copy of the sources; the checkout must come out of it as it went in.
+mutate: deps
+	@before=$$(git diff | sha1sum); \
+	nice -n 19 python3 tools/mutate/mutate.py --seed $(SEED) --minutes $(MINUTES) $(if $(ONLY),--only $(ONLY)) $(MUTATE_ARGS); \
+	status=$$?; [ "$$(git diff | sha1sum)" = "$$before" ] || { echo "mutate: the checkout changed" >&2; exit 1; }; exit $$status
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-mutate
 
 bench: build
 	@bench/run.sh $(BUILD_DIR)/bin
