@@ -232,7 +232,11 @@ protected:
         }
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
         QStringList wrong;
+        const bool firstOnly = qEnvironmentVariableIsSet("ZORBITAN_FIRST_FAULT_ONLY"); // as a mutation run asks
         for (const QStringList& row : rows) { // every line a comment, blank or a whole row
+            if (firstOnly && !wrong.join(QString()).isEmpty()) {
+                break;
+            }
             wrong << (row.size() == 4 || row.join(QString()).isEmpty() ? QString() : "unreadable: " + row.join('|'));
             QStringList controls{row.value(1)}; // or, for "*", each shown that no other row names
             if (row.value(1) == QLatin1String("*")) {
