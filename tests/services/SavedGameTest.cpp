@@ -110,3 +110,20 @@ TEST(SavedGameFolder, AnInstalledCopyKeepsItsGamesInTheUsersFolder)
     EXPECT_EQ(chooseWorkingFolder(build, program), build);
     EXPECT_EQ(chooseSaveFolder(build, build, QStringLiteral("/user")), build);
 }
+
+// "Restart Previous Game" brings back the game in the folder that keeps them, or while
+// there is none there, one left in the working folder.
+TEST(SavedGameFolder, TheKeptGameComesBackBeforeOneLeftBehind)
+{
+    const QTemporaryDir keeping, working;
+    const QString kept = keeping.filePath(QStringLiteral("lastgame.inf"));
+    const QString left = working.filePath(QStringLiteral("lastgame.inf"));
+    for (const auto& [keptThere, leftThere, restored] :
+         {std::tuple{true, true, kept}, {true, false, kept}, {false, true, left}, {false, false, kept}}) {
+        for (const auto& [path, there] : {std::pair{kept, keptThere}, {left, leftThere}}) {
+            QFile file(path);
+            ASSERT_TRUE(there ? file.open(QIODevice::WriteOnly) : !file.exists() || file.remove());
+        }
+        EXPECT_EQ(savedGameToRestore(QDir(keeping.path()), QDir(working.path())), restored) << keptThere << leftThere;
+    }
+}
