@@ -8,6 +8,7 @@
 #include "Publisher.h"
 #include "QtConversions.h"
 #include "ScreenTest.h"
+#include "widgets/Accessibility.h"
 
 #include <map>
 
@@ -67,13 +68,13 @@ protected:
     }
 
     // A saved game of two players, Blue to play: Blue on 1 and 2, Red on 55, turn 5.
-    void saveAGame()
+    void saveAGame(Integer soundon = 1)
     {
         Module1 saved;
         saved.boardowner[1] = saved.boardowner[2] = 1;
         saved.boardowner[55] = 2;
         saved.numberofplayers = 2;
-        saved.soundon = 1;
+        saved.soundon = soundon;
         EXPECT_TRUE(saveGame(saved, 5, folder.filePath(QStringLiteral("lastgame.inf"))));
     }
 
@@ -174,7 +175,11 @@ protected:
             }
             found = stops.join(QLatin1Char(','));
         } else if (name.startsWith(QLatin1String("name:"))) { // as a screen reader reads it
-            found = controlNamed(screen, name.mid(5)).accessibleName();
+            found = QAccessible::queryAccessibleInterface(&controlNamed(screen, name.mid(5)))->text(QAccessible::Name);
+        } else if (name == QLatin1String("told")) {
+            found = told.join(QLatin1Char(','));
+        } else if (name == QLatin1String("focus")) {
+            found = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName() : QString();
         } else if (name == QLatin1String("saved")) {
             found = !QFile::exists(folder.filePath(QStringLiteral("lastgame.inf"))) ? QStringLiteral("none")
                     : savedBytes() == older                                         ? QStringLiteral("older")
@@ -285,7 +290,7 @@ protected:
             } else if (name == QLatin1String("scale")) {
                 navigator.context().scale = value.toDouble();
             } else if (name == QLatin1String("saved")) {
-                saveAGame();
+                saveAGame(value == QLatin1String("quiet") ? 0 : 1);
             } else if (name == QLatin1String("locked")) { // by the administrator's file
                 QDir().mkpath(settings + "/system/zorbitan");
                 QFile file(settings + "/system/zorbitan/zorbitan.conf");
@@ -313,6 +318,7 @@ protected:
         }
         EXPECT_TRUE(QTest::qWaitForWindowActive(&screen)) << row.join(" | ").toStdString();
         sounds.clear();
+        told.clear();
         return screen;
     }
 
@@ -325,9 +331,10 @@ protected:
                 (name == QLatin1String("close") ? &screen : shown(name.mid(6)))->close();
             } else if (name.startsWith(QLatin1String("keys:"))) {
                 QTest::keySequence(&screen, QKeySequence(name.mid(5)));
-            } else if (name.startsWith(QLatin1String("key:"))) {
-                QTest::keyClicks(QApplication::focusWidget(),
-                                 name.mid(4) == QLatin1String("Return") ? "\r" : name.mid(4));
+            } else if (name.startsWith(QLatin1String("key:"))) { // digits, or a key by its name
+                const QString key = name.mid(4);
+                key.front().isDigit() ? QTest::keyClicks(QApplication::focusWidget(), key)
+                                      : QTest::keyClick(QApplication::focusWidget(), QKeySequence(key)[0].key());
             } else if (name == QLatin1String("dealt")) {
                 EXPECT_TRUE(waitFor([&] { return shared.answers[0] != "x"; })) << row.join(" | ").toStdString();
             } else if (name != QLatin1String("-")) {
@@ -339,11 +346,16 @@ protected:
             const QString found = differs(screen, entry);
             wrong << (found.isEmpty() ? QString() : QStringLiteral("%1 -> %2: %3").arg(row.join(" | "), entry, found));
         }
+        // Whatever the row did, the pointer is no longer busy once it is done.
+        wrong << (QGuiApplication::overrideCursor() == nullptr ? QString() : row.join(" | ") + " -> a busy pointer");
         return wrong;
     }
 
     QByteArray older = (saveAGame(), savedBytes()); // the saved game saveAGame() writes
     UrlRecorder browser;
+    QStringList told; // the controls announced to a screen reader, in turn, while the browser stands
+    QMetaObject::Connection telling = QObject::connect(&Announcements::instance(), &Announcements::announced, &browser,
+                                                       [this](const QWidget* widget) { told << widget->objectName(); });
     QTranslator language;
     int rowsPlayed = 0;
 };
