@@ -35,6 +35,9 @@ def arguments():
     parser.add_argument("--only", nargs="+", default=FOLDERS, help="files or folders to mutate")
     parser.add_argument("--folder", default="build-mutate", help="the run's copy, build and results")
     parser.add_argument("--report", action="store_true", help="print the kept results and stop")
+    parser.add_argument("--carry", action="store_true",
+                        help="take an earlier tree's kills and failed builds as they stand (sound when tests were "
+                        "only added since): only its survivors and new mutants are run")
     return parser.parse_args()
 
 
@@ -79,13 +82,15 @@ def tree_hash(workspace):
 
 
 def load_results(path, tree=None):
-    """The kept results of this very tree (sources and tests), or of the last one run."""
+    """The kept results of this very tree (sources and tests), or of the last one run; and
+    the kills and failed builds of every other tree."""
     records = []
     if os.path.exists(path):
         with open(path, encoding="utf-8") as file:
             records = [json.loads(line) for line in file if line.strip()]
     tree = tree or (records[-1]["tree"] if records else None)
-    return {r["key"]: r for r in records if r["tree"] == tree}
+    earlier = {r["key"]: r for r in records if r["tree"] != tree and r["status"] in ("killed", "unbuilt")}
+    return {r["key"]: r for r in records if r["tree"] == tree}, earlier
 
 
 def judge(workspace, mutant):
@@ -145,11 +150,11 @@ def main():
     results_path = os.path.join(folder, "results.jsonl")
     shown = {o.split("/")[0] for o in args.only}
     if args.report:
-        report(load_results(results_path), sample(workspace, args.only, args.seed)[1], shown)
+        report(load_results(results_path)[0], sample(workspace, args.only, args.seed)[1], shown)
         return 0
     workspace.mirror()  # the sources as they stand now: the checkout may change meanwhile
     tree = tree_hash(workspace)
-    results = load_results(results_path, tree)
+    results, earlier = load_results(results_path, tree)
     equivalents = read_equivalents()
     mutants, made = sample(workspace, args.only, args.seed)
 
@@ -176,6 +181,8 @@ def main():
                 change = f"{mutant.path}: {mutant.what}"
                 if change in equivalents:
                     status, by = "equivalent", equivalents[change]
+                elif args.carry and mutant.key in earlier:
+                    status, by = earlier[mutant.key]["status"], earlier[mutant.key]["by"] + ", carried"
                 else:
                     status, by = judge(workspace, mutant)
                 record = {"tree": tree, "key": mutant.key, "path": mutant.path, "line": mutant.line,

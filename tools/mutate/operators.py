@@ -23,6 +23,7 @@ KEYWORDS = {
 }
 FLIPPED = {"<": [">", "<="], ">": ["<", ">="], "<=": [">=", "<"], ">=": ["<=", ">"], "==": ["!="], "!=": ["=="]}
 ASSIGNMENTS = {"=", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^=", "<<=", ">>=", "++", "--"}
+DECLARED = re.compile(r"(const\s+)?[\w:<>]+[\s&*]+\w+")
 TYPE_LIKE = {"::", ",", "*", "&", "<", ">", ">>", "(", ")"}
 
 
@@ -191,7 +192,9 @@ class Finder:
         second_end = commas[1] if len(commas) > 1 else close
         first = self.source[self.code[i + 1].start : self.code[commas[0] - 1].end]
         second = self.source[self.code[commas[0] + 1].start : self.code[second_end - 1].end]
-        if first != second and "\n" not in first + second:
+        # Parameters of a declaration ("QSize area, QSize window") only change their names.
+        declared = all(DECLARED.fullmatch(argument) for argument in (first, second))
+        if first != second and "\n" not in first + second and not declared:
             start, end = self.code[i + 1].start, self.code[second_end - 1].end
             gap = self.source[self.code[commas[0] - 1].end : self.code[commas[0] + 1].start]
             self.add(start, end, second + gap + first, f"`{first}` and `{second}` swapped")

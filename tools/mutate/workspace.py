@@ -21,7 +21,7 @@ COVERAGE = [
     ("services/sound/", [], ["e2e.heard"]),
     ("services/", ["services_tests", "screens_tests"], ["e2e.keep.broken-data-files", "e2e.play.bare"]),
     ("screens/", ["screens_tests"], ["e2e.play.bare"]),
-    ("app/", ["screens_tests"], ["e2e.no-display", "e2e.play.bare"]),
+    ("app/", ["screens_tests"], ["e2e.no-display", "e2e.language", "e2e.play.bare"]),
 ]
 PROGRAM_TARGETS = ["zorbitan", "zorbitan-harness", "zorbitan_sound", "sounds-heard", "gamedata"]
 
