@@ -1,9 +1,9 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The Zorbitan developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The whole program played by its harness in a working folder of its own: on the X display
-# given, with a window manager (openbox) if asked; or on a Wayland desktop of its own
-# (weston, headless, a green background), through Xwayland or natively.
+# The whole program played by its harness in a working folder of its own: on an X display
+# of its own (Xvfb), with a window manager (openbox) if asked; or on a Wayland desktop of
+# its own (weston, headless, a green background), through Xwayland or natively.
 # Usage: desktop.sh PROGRAM_FOLDER [--window-manager] [--weston xwayland|native]
 #                   [--hear "SOUND ..."] [--expect "LINE"]... [--read "LINE"]...
 #                   [--broken-data | --read-only] -- HARNESS_ARGUMENTS...
@@ -15,13 +15,12 @@
 #   --read-only    an earlier game in a folder that cannot be written, nor a file longer
 #                  than a block (a full disk, even for root): it must come back unchanged
 set -eu
+. "$(dirname "$0")/../support/helpers.sh"
 
 bin=$1
 shift
 window_manager="" weston="" hear="" folder="" reader=""
-work=$(mktemp -d)
-pids=""
-trap 'for pid in $pids; do kill "$pid" 2>/dev/null || true; done; chmod -R u+w "$work"; rm -rf "$work"' EXIT
+start_work
 while [ "$1" != "--" ]; do
     case "$1" in
     --window-manager) window_manager=openbox ;;
@@ -37,23 +36,20 @@ shift
 touch "$work/expected" "$work/read"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" DBUS_SESSION_BUS_ADDRESS=disabled: QT_QPA_PLATFORM=xcb
 mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-# Waits up to ten seconds for a condition, in a shell command.
-await() { timeout 10 sh -c "until $1; do sleep 0.1; done" || { echo "waited in vain: $1" >&2 && exit 1; }; }
-# Starts a helper beside the game, stopped at the end.
-beside() { "$@" & pids="$pids $!"; }
 
+[ -n "$weston" ] || start_xvfb
 if [ -n "$window_manager" ]; then # windows mapped while it starts are lost to it: it says when it is up
-    beside openbox --startup "touch $work/openbox-up" >"$work/openbox.log" 2>&1
-    await "[ -e $work/openbox-up ]"
+    beside openbox openbox --startup "touch $work/openbox-up"
+    await openbox '[ -e "$work/openbox-up" ]'
 fi
 if [ -n "$weston" ]; then
     unset QT_QPA_PLATFORM DISPLAY
     export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=zorbitan-$$
     printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nbackground-color=0xff2a6e2a\nanimation=none\nstartup-animation=none\nclose-animation=none\n' >"$work/weston.ini"
     mkdir -p /tmp/.X11-unix 2>/dev/null || true # where Xwayland listens
-    beside weston --config="$work/weston.ini" --backend=headless-backend.so --use-pixman --width=1280 --height=1024 \
-        --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug --xwayland >"$work/weston.log" 2>&1
-    await "grep -q 'xserver listening on display' $work/weston.log"
+    beside weston weston --config="$work/weston.ini" --backend=headless-backend.so --use-pixman --width=1280 \
+        --height=1024 --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug --xwayland
+    await weston "grep -q 'xserver listening on display' '$work/weston.log'"
     DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
     export DISPLAY
     platform=xcb
@@ -62,19 +58,19 @@ if [ -n "$weston" ]; then
     set -- "$@" --compositor
 fi
 if [ -n "$reader" ]; then # a D-Bus session with its accessibility bus, and a screen reader's client on it
-    beside dbus-daemon --session --nofork --address="unix:path=$work/bus" >"$work/dbus.log" 2>&1
-    await "[ -S $work/bus ]"
+    beside dbus dbus-daemon --session --nofork --address="unix:path=$work/bus"
+    await dbus '[ -S "$work/bus" ]'
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    beside /usr/libexec/at-spi-bus-launcher >"$work/at-spi.log" 2>&1
-    beside "$(dirname "$0")/screen_reader.py" "$work/reader.log" "$work/reader-up" 2>"$work/reader.err"
-    await "[ -e $work/reader-up ]"
+    beside at_spi /usr/libexec/at-spi-bus-launcher
+    beside screen_reader "$(dirname "$0")/screen_reader.py" "$work/reader.log" "$work/reader-up"
+    await screen_reader '[ -e "$work/reader-up" ]'
 fi
 if [ -n "$hear" ]; then
-    beside pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=file:"$work/pulse.log" \
+    beside pulseaudio pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
         -L "module-null-sink sink_name=game norewinds=1" -L "module-native-protocol-unix"
-    await "pactl info >/dev/null 2>&1"
-    beside parec -d game.monitor --format=s16le --rate=22050 --channels=1 --raw >"$work/heard.raw"
-    sleep 0.5
+    await pulseaudio 'pactl info >/dev/null 2>&1'
+    beside parec sh -c 'exec parec -d game.monitor --format=s16le --rate=22050 --channels=1 --raw --latency-msec=100 >"$0"' "$work/heard.raw"
+    await parec '[ -n "$(pactl list short source-outputs)" ]' # it records before the game plays
 fi
 
 case "$weston" in "") desk=${window_manager:-xvfb} ;; *) desk=weston-$weston ;; esac
@@ -107,7 +103,7 @@ elif [ "$folder" = --read-only ]; then
 fi
 status=0
 # What the program says goes through a pipe, out of reach of its limit.
-(timeout 300 sh -c "$limit exec \"$bin/zorbitan-harness\" \"\$@\"" harness "$@" 2>&1 || echo "FAILED: exit status $?") |
+(timeout $((test_seconds + 30)) sh -c "$limit exec \"$bin/zorbitan-harness\" \"\$@\"" harness "$@" 2>&1 || echo "FAILED: exit status $?") |
     tee "$work/output"
 grep -q "^harness: PASSED" "$work/output" && ! grep -q "^FAILED: exit status" "$work/output" || status=1
 while IFS= read -r line; do
@@ -117,18 +113,18 @@ while IFS= read -r line; do # the reader may be told a moment after the game has
     timeout 10 sh -c 'until grep -qxF "$0" "$1"; do sleep 0.1; done' "$line" "$work/reader.log" ||
         { echo "the screen reader was not told: $line" >&2 && status=1; }
 done <"$work/read"
-[ $status -eq 0 ] || [ -z "$reader" ] || cat "$work/reader.log" "$work/reader.err" >&2
+[ $status -eq 0 ] || [ -z "$reader" ] || cat "$work/reader.log" >&2
 if [ "$folder" = --broken-data ]; then # the new game kept whole: 203 lines, three players, turn 1, sound on
     [ "$(wc -l <lastgame.inf)" -eq 203 ] && [ "$(tail -c 9 lastgame.inf | tr -d '\r')" = "$(printf '3\n1\n1\n')" ] ||
         { echo "the new game was not kept whole" >&2 && status=1; }
 elif [ "$folder" = --read-only ]; then
     [ "$(earlier_game | md5sum)" = "$(md5sum <lastgame.inf)" ] || { echo "the earlier game was changed" >&2 && status=1; }
 fi
-if [ -n "$hear" ]; then
-    sleep 1
+if [ -n "$hear" ]; then # a second of the sink's own time recorded after the game's end
+    end=$(($(stat -c %s "$work/heard.raw") + 2 * 22050))
+    await parec '[ "$(stat -c %s "$work/heard.raw")" -ge $end ]'
     heard=$("$bin/sounds-heard" "$work/heard.raw")
     echo "heard: $heard"
     [ "$heard" = "$hear" ] || { echo "expected to hear: $hear" >&2 && status=1; }
 fi
-[ $status -eq 0 ] || [ -z "$weston" ] || tail -n 20 "$work/weston.log" >&2
 exit $status

@@ -4,15 +4,13 @@
 # The game as a parent or teacher gets it: installed into a prefix of its own, its menu
 # entry and AppStream file checked by Debian's validators, its Debian package built and
 # read, and the installed program started in a real X window.
-# Usage: installed_copy.sh BUILD_FOLDER   (on an X display)
+# Usage: installed_copy.sh BUILD_FOLDER
 set -eu
+. "$(dirname "$0")/../support/helpers.sh"
 
 build=$1
 app=org.example.zorbitan
-work=$(mktemp -d)
-pid=""
-trap '[ -z "$pid" ] || kill "$pid"; rm -rf "$work"' EXIT
-fail() { echo "FAILED: $*" >&2 && exit 1; }
+start_work
 
 echo "== install"
 prefix=$work/usr
@@ -44,19 +42,18 @@ dpkg-deb -f "$package" Depends | grep -q libqt6widgets6 || fail "the package doe
 echo "== the installed program"
 # Started from an unrelated folder, it finds its data folders and its sound module, and
 # its title stands in the middle of the display at its own size.
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/elsewhere"
-chmod 700 "$XDG_RUNTIME_DIR"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled:
+mkdir -p "$HOME" "$work/elsewhere"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_xvfb
 cd "$work/elsewhere"
-"$prefix/bin/zorbitan" 2>"$work/errors" &
-pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1) || fail "no window appeared"
-for attempt in $(seq 1 50); do # a busy machine may take its time
-    place=$(xdotool getwindowgeometry "$window" | tr -d '\n' | sed 's/.*Position: \([0-9,]*\).*Geometry: \([0-9x]*\).*/\1 \2/')
-    [ "$place" = "454,293 372x438" ] && break || sleep 0.2
-done
-[ "$place" = "454,293 372x438" ] || fail "the title is at $place, not in the middle at 454,293 372x438"
-if grep -v -e "sound is unavailable (no sound device" -e "XDG_RUNTIME_DIR" "$work/errors"; then
+beside zorbitan "$prefix/bin/zorbitan"
+# shellcheck disable=SC2154 # set by beside
+await zorbitan '[ -n "$(xdotool search --onlyvisible --pid "$pid_zorbitan")" ]'
+window=$(xdotool search --onlyvisible --pid "$pid_zorbitan" | head -n 1)
+place() { xdotool getwindowgeometry "$window" | tr -d '\n' | sed 's/.*Position: \([0-9,]*\).*Geometry: \([0-9x]*\).*/\1 \2/'; }
+await zorbitan '[ "$(place)" = "454,293 372x438" ]' place # the title in the middle once it has been placed
+if grep -v -e "sound is unavailable (no sound device" -e "XDG_RUNTIME_DIR" "$work/zorbitan.log"; then
     fail "the program complained"
 fi
 echo "PASSED"

@@ -43,10 +43,16 @@ void say(const QString& line)
     std::fflush(stdout);
 }
 
+// The run's whole time (ZORBITAN_TEST_SECONDS, 480 unless set): no single wait has a limit
+// of its own that a busy machine could exceed.
+QDeadlineTimer runEnds;
+
+int remaining() { return static_cast<int>(std::max<qint64>(runEnds.remainingTime(), 0)); }
+
 // Waits for what the game does in its own time; a busy machine only makes it slower.
 void waitFor(const std::function<bool()>& condition, const QString& what)
 {
-    require(QTest::qWaitFor(condition, 20000), QStringLiteral("timed out waiting for ") + what);
+    require(QTest::qWaitFor(condition, remaining()), QStringLiteral("timed out waiting for ") + what);
 }
 
 // Runs a helper program to its end while the game goes on; true when it succeeded.
@@ -162,28 +168,15 @@ private:
         if (!checkWindows_) {
             return;
         }
-        QTest::qWait(compositor_ ? 1500 : 500); // the display's next frame
-        const QTemporaryDir folder;
-        QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-        if (compositor_ && run(QStringLiteral("weston-screenshooter"), {}, folder.path())) {
-            shot = QImage(folder.filePath(QDir(folder.path()).entryList({QStringLiteral("*.png")}).value(0)));
-        }
-        shot = shot.convertToFormat(QImage::Format_RGB32);
+        // Shots of the display until it has drawn the window whole, in its place, with the
+        // backdrop behind it; the last one is kept.
+        QString amiss;
+        const bool drawn = QTest::qWaitFor([&] { return (amiss = amissOnDisplay(window)).isEmpty(); }, remaining());
         const QString shots = qEnvironmentVariable("ZORBITAN_SCREENSHOTS", QCoreApplication::applicationDirPath() +
                                                                                QStringLiteral("/../screenshots"));
         QDir().mkpath(shots);
-        shot.save(QStringLiteral("%1/display-%2-%3.png").arg(shots).arg(++shots_).arg(window.objectName()));
-        const QImage seen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const std::optional<QPoint> at = findIn(shot, seen);
-        require(at.has_value(), window.objectName() + QStringLiteral(" cannot be seen whole on the display"));
-        const bool xcb = QGuiApplication::platformName() == QLatin1String("xcb");
-        const QMargins frame = window.isWindow() ? window.windowHandle()->frameMargins() : QMargins();
-        const QRect framed = QRect(*at, seen.size()).marginsAdded(frame);
-        say(QStringLiteral("%1 seen framed at %2,%3").arg(window.objectName()).arg(framed.x()).arg(framed.y()));
-        const QPoint off = framed.center() - shot.rect().center();
-        const int allowed = window.isWindow() && frame.isNull() && compositor_ && xcb ? 32 : 2;
-        require((!xcb && window.isWindow()) || (std::abs(off.x()) <= allowed && std::abs(off.y()) <= allowed),
-                window.objectName() + QStringLiteral(" is not in the middle of the display"));
+        lastShot_.save(QStringLiteral("%1/display-%2-%3.png").arg(shots).arg(++shots_).arg(window.objectName()));
+        require(drawn, amiss);
         const QStringList faces = QFontDatabase::families();
         for (const QLabel* label : window.findChildren<QLabel*>()) { // the game's faces are ready
             require(label->text().isEmpty() || faces.contains(label->font().family()),
@@ -193,11 +186,40 @@ private:
         require(!window.isWindow() || window.windowTitle() == title,
                 window.objectName() + QStringLiteral(" has the title ") + window.windowTitle());
         const Grey* backdrop = find<Grey>();
-        require(backdrop == nullptr || shot.pixelColor(0, 0) == QColor(49, 135, 215),
-                QStringLiteral("the backdrop is not behind ") + window.objectName());
         const QString inTaskbar = QStringLiteral("xprop -id %1 _NET_WM_STATE | grep -q 'SKIP_TASKBAR.*SKIP_PAGER'");
         require(backdrop == nullptr || backdropHoldsScreens() || run("sh", {"-c", inTaskbar.arg(backdrop->winId())}),
                 QStringLiteral("the backdrop is in the task bar"));
+    }
+
+    // What a shot of the whole display shows amiss with the window, if anything.
+    QString amissOnDisplay(QWidget& window)
+    {
+        const QTemporaryDir folder;
+        lastShot_ = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        if (compositor_ && run(QStringLiteral("weston-screenshooter"), {}, folder.path())) {
+            lastShot_ = QImage(folder.filePath(QDir(folder.path()).entryList({QStringLiteral("*.png")}).value(0)));
+        }
+        lastShot_ = lastShot_.convertToFormat(QImage::Format_RGB32);
+        const QImage seen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const std::optional<QPoint> at = findIn(lastShot_, seen);
+        if (!at) {
+            return window.objectName() + QStringLiteral(" cannot be seen whole on the display");
+        }
+        const bool xcb = QGuiApplication::platformName() == QLatin1String("xcb");
+        const QMargins frame = window.isWindow() ? window.windowHandle()->frameMargins() : QMargins();
+        const QRect framed = QRect(*at, seen.size()).marginsAdded(frame);
+        const QPoint off = framed.center() - lastShot_.rect().center();
+        const int allowed = window.isWindow() && frame.isNull() && compositor_ && xcb ? 32 : 2;
+        const QString place =
+            QStringLiteral("%1 seen framed at %2,%3").arg(window.objectName()).arg(framed.x()).arg(framed.y());
+        if (!(!xcb && window.isWindow()) && (std::abs(off.x()) > allowed || std::abs(off.y()) > allowed)) {
+            return place + QStringLiteral(", not in the middle of the display");
+        }
+        if (find<Grey>() != nullptr && lastShot_.pixelColor(0, 0) != QColor(49, 135, 215)) {
+            return QStringLiteral("the backdrop is not behind ") + window.objectName();
+        }
+        say(place);
+        return {};
     }
 
     // A left click as the mouse makes it, over once the program has had the release; on a
@@ -270,6 +292,7 @@ private:
     int releases_ = 0;
     int shots_ = 0;
     const QWidget* checked_ = nullptr;
+    QImage lastShot_;
     int pause_ = 0; // after each click, in milliseconds
 };
 } // namespace
@@ -279,6 +302,8 @@ int main(int argc, char* argv[])
     std::vector<char*> platformArguments = argumentsChoosingPlatform(argc, argv);
     int count = static_cast<int>(platformArguments.size()) - 1;
     QApplication app(count, platformArguments.data());
+    const int seconds = qEnvironmentVariableIntValue("ZORBITAN_TEST_SECONDS");
+    runEnds.setRemainingTime(1000LL * (seconds > 0 ? seconds : 480));
     prepareApplication();
     const QStringList arguments = QCoreApplication::arguments();
     const bool play = arguments.value(1) == QLatin1String("play");
