@@ -3,14 +3,19 @@
 # The two commands: `make run` starts the game, `make test` runs every test.
 # Both install any missing Debian packages first, then configure and build with CMake.
 #
-# `make test` runs, in this order: the static checks, the whole suite built with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the whole suite as the game ships.
-# `make soak` plays a long soak of random games and answers a few hundred cards by mouse
-# in real windows; `make bench` measures; `make ratio` weighs the tests against the game;
-# `make mutate` looks for faults the tests miss (tools/mutate/mutate.py --help).
+# `make test` runs, in this order: the static checks, a short fuzzing of the saved-game
+# reader, the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# whole suite as the game ships. `make soak` plays a long soak of random games and answers a
+# few hundred cards by mouse in real windows; `make fuzz` fuzzes for longer; `make bench`
+# measures; `make ratio` weighs the tests against the game; `make mutate` looks for faults
+# the tests miss (tools/mutate/mutate.py --help).
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+# `make test` fuzzes for this many inputs, the same ones each time; `make fuzz` for this long.
+FUZZ_RUNS ?= 100000
+FUZZ_SECONDS ?= 600
 SOAK_GAMES ?= 100000
 SOAK_ANSWERS ?= 500
 # A mutation run: the seed picks the sample, the minutes bound it, ONLY narrows it to
@@ -28,7 +33,7 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 # not needed to find leaks.
 SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test lint sanitize soak bench ratio mutate clean
+.PHONY: all deps configure build run test lint fuzz-build fuzz-check fuzz sanitize soak bench ratio mutate clean
 
 all: build
 
@@ -44,7 +49,7 @@ build: configure
 run: build
 	@$(BUILD_DIR)/bin/zorbitan
 
-test: build lint sanitize
+test: build lint fuzz-check sanitize
 	@echo "== The whole suite"
 	@cd $(BUILD_DIR) && ctest --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
 
@@ -56,6 +61,18 @@ lint: build
 	@run-clang-tidy -p $(BUILD_DIR) -j $(JOBS) -quiet '$(CURDIR)/(core|screens|services|app|tools)/.*\.cpp$$' >$(BUILD_DIR)/clang-tidy.log 2>&1 \
 		|| { grep -E 'warning:|error:' $(BUILD_DIR)/clang-tidy.log; exit 1; }
 	@echo "clang-tidy: no findings"
+
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZORBITAN_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz-check: fuzz-build
+	@echo "== The saved-game reader fuzzed for $(FUZZ_RUNS) inputs"
+	@tests/fuzz/run.sh $(FUZZ_DIR) -runs=$(FUZZ_RUNS) -seed=1
+
+fuzz: fuzz-build
+	@echo "== The saved-game reader fuzzed for $(FUZZ_SECONDS) s"
+	@tests/fuzz/run.sh $(FUZZ_DIR) -max_total_time=$(FUZZ_SECONDS)
 
 sanitize: deps
 	@echo "== The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer"
@@ -88,7 +105,7 @@ mutate: deps
 	status=$$?; [ "$$(git diff | sha1sum)" = "$$before" ] || { echo "mutate: the checkout changed" >&2; exit 1; }; exit $$status
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-mutate
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) build-mutate
 
 bench: build
 	@bench/run.sh $(BUILD_DIR)/bin

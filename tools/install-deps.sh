@@ -9,7 +9,7 @@ packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev qt6
 libxkbcommon-dev libxcb1-dev libfontconfig-dev fonts-liberation2 fonts-wine
 xvfb xauth xdotool x11-utils openbox pulseaudio pulseaudio-utils desktop-file-utils appstream file
 weston xwayland qt6-wayland
-clang-tidy clang-format libbenchmark-dev reuse python3
+clang-tidy clang-format libbenchmark-dev reuse python3 git clang libclang-rt-14-dev
 dbus-daemon at-spi2-core python3-pyatspi"
 
 missing=""
