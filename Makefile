@@ -6,9 +6,11 @@
 # `make test` runs, in this order: the static checks, a short fuzzing of the saved-game
 # reader, the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and the
 # whole suite as the game ships. `make soak` plays a long soak of random games and answers a
-# few hundred cards by mouse in real windows; `make fuzz` fuzzes for longer; `make bench`
-# measures; `make ratio` weighs the tests against the game; `make mutate` looks for faults
-# the tests miss (tools/mutate/mutate.py --help).
+# few hundred cards by mouse in real windows; `make fuzz` fuzzes for longer; `make stress`
+# runs the whole-program tests again and again under a CPU load; `make fresh-machine` runs
+# `make test` on a brand-new Debian root; `make bench` measures; `make ratio` weighs the
+# tests against the game; `make mutate` looks for faults the tests miss
+# (tools/mutate/mutate.py --help).
 
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
@@ -16,6 +18,7 @@ FUZZ_DIR ?= build-fuzz
 # `make test` fuzzes for this many inputs, the same ones each time; `make fuzz` for this long.
 FUZZ_RUNS ?= 100000
 FUZZ_SECONDS ?= 600
+STRESS_ROUNDS ?= 10
 SOAK_GAMES ?= 100000
 SOAK_ANSWERS ?= 500
 # A mutation run: the seed picks the sample, the minutes bound it, ONLY narrows it to
@@ -33,7 +36,8 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 # not needed to find leaks.
 SANITIZER_OPTIONS = ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build run test lint fuzz-build fuzz-check fuzz sanitize soak bench ratio mutate clean
+.PHONY: all deps configure build run test lint fuzz-build fuzz-check fuzz sanitize soak stress fresh-machine bench \
+	ratio mutate clean
 
 all: build
 
@@ -84,6 +88,14 @@ soak: build
 	@ZORBITAN_SOAK_GAMES=$(SOAK_GAMES) $(BUILD_DIR)/bin/core_tests --gtest_filter=GameScreen.RandomPlayKeepsTheRules
 	@echo "== $(SOAK_ANSWERS) answer clicks in a real window, once without and once with a window manager"
 	@cd $(BUILD_DIR) && ZORBITAN_ANSWERS=$$(( $(SOAK_ANSWERS) / 2 )) ZORBITAN_TEST_SECONDS=3400 ctest --output-on-failure --timeout 3600 -j 2 -R 'e2e[.]play'
+
+stress: build
+	@tools/install-deps.sh stress-ng
+	@tools/stress.sh $(BUILD_DIR) $(STRESS_ROUNDS)
+
+fresh-machine:
+	@tools/install-deps.sh mmdebstrap git
+	@tools/fresh-machine.sh
 
 # Non-blank lines of the files given on standard input.
 count_lines = xargs -r cat | grep -c -v -E '^\s*$$'

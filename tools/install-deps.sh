@@ -1,8 +1,10 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The Zorbitan developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages the game needs to build, run and be tested, and only
-# those that are missing. Needs root to install; otherwise says what to run.
+# Installs the Debian packages the game needs to build, run and be tested, or the packages
+# named (a developer tool's), and only those that are missing. Needs root to install;
+# otherwise says what to run.
+# Usage: install-deps.sh [PACKAGE...]
 set -eu
 
 packages="build-essential cmake libgtest-dev qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
@@ -11,6 +13,7 @@ xvfb xauth xdotool x11-utils openbox pulseaudio pulseaudio-utils desktop-file-ut
 weston xwayland qt6-wayland
 clang-tidy clang-format libbenchmark-dev reuse python3 git clang libclang-rt-14-dev
 dbus-daemon at-spi2-core python3-pyatspi"
+[ $# -eq 0 ] || packages="$*"
 
 missing=""
 for package in $packages; do
