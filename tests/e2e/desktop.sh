@@ -71,6 +71,7 @@ if [ -n "$hear" ]; then
     await pulseaudio 'pactl info >/dev/null 2>&1'
     beside parec sh -c 'exec parec -d game.monitor --format=s16le --rate=22050 --channels=1 --raw --latency-msec=100 >"$0"' "$work/heard.raw"
     await parec '[ -n "$(pactl list short source-outputs)" ]' # it records before the game plays
+    export PULSE_LATENCY_MSEC=250 # the game's sounds buffered ahead, so that a busy machine does not break them
 fi
 
 case "$weston" in "") desk=${window_manager:-xvfb} ;; *) desk=weston-$weston ;; esac
