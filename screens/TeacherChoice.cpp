@@ -39,6 +39,7 @@ TeacherChoice::TeacherChoice(ScreenNavigator& navigator) : GameWindow(navigator)
 {
     setWindowTitle(QStringLiteral(" "));
     setObjectName(QStringLiteral("TeacherChoice"));
+    setAccessibleName(tr("Zorbitan: choose the cards each level deals"));
     paintBackground(*this, colours::red);
     createControls();
 }

@@ -644,6 +644,10 @@
         <translation>OK</translation>
     </message>
     <message>
+        <source>Zorbitan: choose the cards each level deals</source>
+        <translation>Zorbitan: die Karten jeder Stufe wählen</translation>
+    </message>
+    <message>
         <source>For Teachers: the Cards Each Level Deals</source>
         <translation>Für Lehrkräfte: die Karten jeder Stufe</translation>
     </message>

@@ -644,6 +644,10 @@
         <translation>Atrás</translation>
     </message>
     <message>
+        <source>Zorbitan: choose the cards each level deals</source>
+        <translation>Zorbitan: elegir las cartas de cada nivel</translation>
+    </message>
+    <message>
         <source>For Teachers: the Cards Each Level Deals</source>
         <translation>Para docentes: las cartas de cada nivel</translation>
     </message>

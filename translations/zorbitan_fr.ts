@@ -644,6 +644,10 @@
         <translation>Sortir</translation>
     </message>
     <message>
+        <source>Zorbitan: choose the cards each level deals</source>
+        <translation>Zorbitan&#xa0;: choisir les cartes de chaque niveau</translation>
+    </message>
+    <message>
         <source>For Teachers: the Cards Each Level Deals</source>
         <translation>Pour les enseignants&#xa0;: les cartes de chaque niveau</translation>
     </message>
