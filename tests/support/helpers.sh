@@ -18,7 +18,7 @@ fail() { echo "FAILED: $*" >&2 && exit 1; }
 start_work() {
     work=$(mktemp -d)
     trap 'stop_and_tidy $?' EXIT
-    trap 'exit 130' HUP INT TERM
+    trap 'exit 130' HUP INT PIPE TERM
 }
 
 beside() {
