@@ -14,8 +14,8 @@ start_work
 beside load stress-ng --cpu "$(nproc)" --quiet
 for round in $(seq 1 "$rounds"); do
     echo "== round $round of $rounds, under load"
-    (cd "$build" && ctest -R '^(e2e|install)[.]' -j 2 --output-on-failure --timeout 900) >"$work/round-$round.log" 2>&1 || true
-    grep -E '^ *[0-9]+/[0-9]+ +Test +#' "$work/round-$round.log" || true
+    (cd "$build" && ctest -R '^(e2e|install)[.]' -j 2 --output-on-failure --timeout 900) >"$work/round-$round.out" 2>&1 || true
+    grep -E '^ *[0-9]+/[0-9]+ +Test +#' "$work/round-$round.out" || true
 done
 stop_helpers
 
@@ -36,4 +36,4 @@ END {
     if (total > 0) printf "\nThe failures:%s", output
     printf "\n%d failure(s) in %d round(s)\n", total, round
     exit (total > 0)
-}' $(seq -f "$work/round-%g.log" 1 "$rounds")
+}' $(seq -f "$work/round-%g.out" 1 "$rounds")

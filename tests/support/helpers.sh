@@ -18,7 +18,7 @@ fail() { echo "FAILED: $*" >&2 && exit 1; }
 start_work() {
     work=$(mktemp -d)
     trap 'stop_and_tidy $?' EXIT
-    trap 'exit 130' HUP INT TERM
+    trap 'exit 130' HUP INT PIPE TERM
 }
 
 beside() {
@@ -28,13 +28,15 @@ beside() {
     eval "pid_$helper=$!"
 }
 
-# True while a process of the group runs; not a zombie, which nothing here reaps.
+# True while the helper ($1), or a process of its group, runs; not a zombie, which nothing
+# here reaps. The helper itself counts before it has made its group (setsid in its first
+# moments).
 group_runs() {
     for stat in /proc/[0-9]*/stat; do
         read -r line 2>/dev/null <"$stat" || continue
         # shellcheck disable=SC2086 # the fields after the command's name: state, parent, group
         set -- "$1" ${line##*) }
-        [ "$2" = Z ] || [ "$4" != "$1" ] || return 0
+        [ "$2" = Z ] || { [ "$4" != "$1" ] && [ "$stat" != "/proc/$1/stat" ]; } || return 0
     done
     return 1
 }
