@@ -49,9 +49,9 @@ void TeacherChoice::createControls()
     addLabel(this, "Label1", tr("For Teachers: the Cards Each Level Deals"), {0, 120, 12000, 360}, arial(15.75));
     auto* exit = addButton(this, "Label3_0", tr("Exit"), {11160, 60, 735, 375}, arial(12.75));
     connect(exit, &ClickLabel::clicked, this, [this] { Label3_Click(); });
-    const char* headings[] = {QT_TR_NOOP("Level 1 - Yellow band: times tables"),
-                              QT_TR_NOOP("Level 2 - Purple band: times tables"),
-                              QT_TR_NOOP("Level 3 - Blue band: number facts")};
+    const char* headings[] = {QT_TR_NOOP("Level 1 – Yellow band: times tables"),
+                              QT_TR_NOOP("Level 2 – Purple band: times tables"),
+                              QT_TR_NOOP("Level 3 – Blue band: number facts")};
     const int headingTops[] = {tablesTop[0] - 420, tablesTop[1] - 420, kindsTop - 420};
     for (int level = 0; level < 3; ++level) {
         addLabel(this, qPrintable(QStringLiteral("Label5_%1").arg(level + 1)), tr(headings[level]),

@@ -660,15 +660,15 @@
         <translation>Stufe %1, die %2er-Reihe</translation>
     </message>
     <message>
-        <source>Level 1 - Yellow band: times tables</source>
+        <source>Level 1 – Yellow band: times tables</source>
         <translation>Stufe 1 - gelbe Karten: Einmaleins</translation>
     </message>
     <message>
-        <source>Level 2 - Purple band: times tables</source>
+        <source>Level 2 – Purple band: times tables</source>
         <translation>Stufe 2 - lila Karten: Einmaleins</translation>
     </message>
     <message>
-        <source>Level 3 - Blue band: number facts</source>
+        <source>Level 3 – Blue band: number facts</source>
         <translation>Stufe 3 - blaue Karten: Zahlenwissen</translation>
     </message>
     <message>

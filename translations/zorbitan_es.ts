@@ -660,15 +660,15 @@
         <translation>Nivel %1, tabla del %2</translation>
     </message>
     <message>
-        <source>Level 1 - Yellow band: times tables</source>
+        <source>Level 1 – Yellow band: times tables</source>
         <translation>Nivel 1 - cartas amarillas: tablas</translation>
     </message>
     <message>
-        <source>Level 2 - Purple band: times tables</source>
+        <source>Level 2 – Purple band: times tables</source>
         <translation>Nivel 2 - cartas moradas: tablas</translation>
     </message>
     <message>
-        <source>Level 3 - Blue band: number facts</source>
+        <source>Level 3 – Blue band: number facts</source>
         <translation>Nivel 3 - cartas azules: los números</translation>
     </message>
     <message>

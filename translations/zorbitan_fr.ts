@@ -660,15 +660,15 @@
         <translation>Niveau %1, table de %2</translation>
     </message>
     <message>
-        <source>Level 1 - Yellow band: times tables</source>
+        <source>Level 1 – Yellow band: times tables</source>
         <translation>Niveau 1 - cartes jaunes&#xa0;: tables</translation>
     </message>
     <message>
-        <source>Level 2 - Purple band: times tables</source>
+        <source>Level 2 – Purple band: times tables</source>
         <translation>Niveau 2 - cartes violettes&#xa0;: tables</translation>
     </message>
     <message>
-        <source>Level 3 - Blue band: number facts</source>
+        <source>Level 3 – Blue band: number facts</source>
         <translation>Niveau 3 - cartes bleues&#xa0;: les nombres</translation>
     </message>
     <message>
