@@ -8,6 +8,8 @@
 #include "WindowServices.h"
 #include "widgets/ClickLabel.h"
 
+#include <algorithm>
+
 namespace zorbitan {
 
 namespace {
@@ -76,6 +78,12 @@ const RulesText texts[] = {
 // kinds fill them from the top.
 constexpr int factLines[factKindCount] = {14, 6, 10, 12, 16, 17, 18};
 
+// The words of a line of the rules as designed.
+const char* designedWords(int member)
+{
+    return std::ranges::find(texts, member, &RulesText::member)->text;
+}
+
 // How the rules name a choice of tables: "2, 5 and 10", a run of three or more as "1 to 4".
 QString tablesNamed(const TablesChoice& choice)
 {
@@ -129,29 +137,30 @@ void Fandlerules::createControls()
                      *text.text != '\0' ? tr(text.text) : QString(), text.rect, arial(12, text.weight == Weight::Bold));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    const CardChoice& dealt = shared().cardchoice;
-    findChild<QLabel*>(QStringLiteral("Label1_15"))->setText(tablesLine(1, dealt.level1));
-    findChild<QLabel*>(QStringLiteral("Label1_11"))->setText(tablesLine(2, dealt.level2));
-    const auto factLine = [this](int line) {
-        return findChild<QLabel*>(QStringLiteral("Label1_%1").arg(factLines[line]));
-    };
-    QStringList factWords;
-    for (int line = 0; line < factKindCount; ++line) {
-        factWords << factLine(line)->text();
-    }
-    int line = 0;
-    for (int kind = 0; kind < factKindCount; ++kind) {
-        if (dealt.level3.test(static_cast<std::size_t>(kind))) {
-            factLine(line++)->setText(factWords.at(kind));
-        }
-    }
-    for (; line < factKindCount; ++line) {
-        factLine(line)->hide();
-    }
+    showDealt();
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setAccessibleName(tr("The Zorbitan board"));
     place(*Image1_, {5880, 3600, 2835, 3525});
+}
+
+// The level lines for the choice the game deals from now.
+void Fandlerules::showDealt()
+{
+    const CardChoice& dealt = shared().cardchoice;
+    findChild<QLabel*>(QStringLiteral("Label1_15"))->setText(tablesLine(1, dealt.level1));
+    findChild<QLabel*>(QStringLiteral("Label1_11"))->setText(tablesLine(2, dealt.level2));
+    int line = 0;
+    for (int kind = 0; kind < factKindCount; ++kind) {
+        if (dealt.level3.test(static_cast<std::size_t>(kind))) {
+            QLabel* shown = findChild<QLabel*>(QStringLiteral("Label1_%1").arg(factLines[line++]));
+            shown->setText(tr(designedWords(factLines[kind])));
+            shown->show();
+        }
+    }
+    for (; line < factKindCount; ++line) {
+        findChild<QLabel*>(QStringLiteral("Label1_%1").arg(factLines[line]))->hide();
+    }
 }
 
 // Without its picture the page still opens, with the words alone.

@@ -22,6 +22,9 @@ public:
     // design's choice, else the tables chosen, and whether divisions come up.
     static QString tablesLine(int level, const TablesChoice& choice);
 
+    // Shows the level lines for the choice the game deals from now.
+    void showDealt();
+
 protected:
     bool closedByPlayer() override;
 

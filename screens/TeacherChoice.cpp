@@ -5,6 +5,7 @@
 
 #include "CardChoiceSettings.h"
 #include "Cards.h"
+#include "Fandlerules.h"
 #include "Fonts.h"
 #include "QtConversions.h"
 #include "ScreenStyle.h"
@@ -174,6 +175,15 @@ void TeacherChoice::boxClicked(QCheckBox* box)
     why_->clear();
     shared().cardchoice = choice;
     keepCardChoice(choice);
+    showOnTheRules();
+}
+
+// The rules, when they are open too, say at once what is dealt.
+void TeacherChoice::showOnTheRules()
+{
+    if (Fandlerules* rules = navigator().find<Fandlerules>()) {
+        rules->showDealt();
+    }
 }
 
 void TeacherChoice::Label3_Click()
@@ -189,6 +199,7 @@ void TeacherChoice::Label4_Click()
     keepCardChoice(shared().cardchoice);
     why_->clear();
     showChoice();
+    showOnTheRules();
 }
 
 // The window's own close button does what "Exit" does, without the click.

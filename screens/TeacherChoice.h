@@ -39,6 +39,7 @@ private:
     void showChoice();
     void showCardsOf(int kind);
     void boxClicked(QCheckBox* box);
+    void showOnTheRules();
     void Label3_Click();
     void Label4_Click();
 
