@@ -79,10 +79,7 @@ const RulesText texts[] = {
 constexpr int factLines[factKindCount] = {14, 6, 10, 12, 16, 17, 18};
 
 // The words of a line of the rules as designed.
-const char* designedWords(int member)
-{
-    return std::ranges::find(texts, member, &RulesText::member)->text;
-}
+const char* designedWords(int member) { return std::ranges::find(texts, member, &RulesText::member)->text; }
 
 // How the rules name a choice of tables: "2, 5 and 10", a run of three or more as "1 to 4".
 QString tablesNamed(const TablesChoice& choice)
