@@ -38,17 +38,23 @@ protected:
     // What the game does in its own time; a busy machine only makes it slower.
     static bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 20000); }
 
-    // A shown screen by its name; or, given a screen, a control of it or else of another shown.
+    // A shown window by its name; or a control: the screen's own, else the one other shown
+    // window's that has it ("Screen/Control" names that window). Never a guess between two.
     template <typename Widget = QWidget> static Widget* shown(const QString& name, QWidget* screen = nullptr)
     {
-        auto* widget = screen != nullptr ? screen->findChild<Widget*>(name) : nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* there = screen != nullptr              ? window->findChild<Widget*>(name)
-                          : window->objectName() == name ? qobject_cast<Widget*>(window)
-                                                         : nullptr;
-            widget = widget != nullptr || !window->isVisible() ? widget : there;
+        const QString window = name.section(QLatin1Char('/'), 0, -2);
+        const QString control = name.section(QLatin1Char('/'), -1);
+        Widget* own = screen != nullptr && window.isEmpty() ? screen->findChild<Widget*>(control) : nullptr;
+        QList<Widget*> found;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            Widget* there = screen != nullptr              ? top->findChild<Widget*>(control)
+                            : top->objectName() == control ? qobject_cast<Widget*>(top)
+                                                           : nullptr;
+            if (there != nullptr && top->isVisible() && (window.isEmpty() || top->objectName() == window)) {
+                found << there;
+            }
         }
-        return widget;
+        return own != nullptr ? own : found.size() == 1 ? found.front() : nullptr;
     }
     template <typename Widget = QWidget> static Widget& controlNamed(QWidget& screen, const QString& name)
     {
