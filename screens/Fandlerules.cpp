@@ -147,16 +147,19 @@ void Fandlerules::showDealt()
     const CardChoice& dealt = shared().cardchoice;
     findChild<QLabel*>(QStringLiteral("Label1_15"))->setText(tablesLine(1, dealt.level1));
     findChild<QLabel*>(QStringLiteral("Label1_11"))->setText(tablesLine(2, dealt.level2));
+    const auto factLine = [this](int line) {
+        return findChild<QLabel*>(QStringLiteral("Label1_%1").arg(factLines[line]));
+    };
     int line = 0;
     for (int kind = 0; kind < factKindCount; ++kind) {
         if (dealt.level3.test(static_cast<std::size_t>(kind))) {
-            QLabel* shown = findChild<QLabel*>(QStringLiteral("Label1_%1").arg(factLines[line++]));
+            QLabel* shown = factLine(line++);
             shown->setText(tr(designedWords(factLines[kind])));
             shown->show();
         }
     }
     for (; line < factKindCount; ++line) {
-        findChild<QLabel*>(QStringLiteral("Label1_%1").arg(factLines[line]))->hide();
+        factLine(line)->hide();
     }
 }
 

@@ -59,7 +59,9 @@ protected:
     template <typename Widget = QWidget> static Widget& controlNamed(QWidget& screen, const QString& name)
     {
         Widget* widget = shown<Widget>(name, &screen);
-        return widget != nullptr ? *widget : throw std::runtime_error("no control " + name.toStdString());
+        return widget != nullptr
+                   ? *widget
+                   : throw std::runtime_error("no control " + name.toStdString() + " (or two shown windows have one)");
     }
 
     // "Take a card" once it may be taken, "a factor of 12" dealt to a Level 3 player.
