@@ -35,6 +35,8 @@ def arguments():
     parser.add_argument("--only", nargs="+", default=FOLDERS, help="files or folders to mutate")
     parser.add_argument("--folder", default="build-mutate", help="the run's copy, build and results")
     parser.add_argument("--report", action="store_true", help="print the kept results and stop")
+    parser.add_argument("--nice", type=int, default=19,
+                        help="the run's niceness (default 19; less when a busy machine would starve it)")
     parser.add_argument("--carry", action="store_true",
                         help="take an earlier tree's kills and failed builds as they stand (sound when tests were "
                         "only added since): only its survivors and new mutants are run")
@@ -142,7 +144,7 @@ def stop(*_):
 
 def main():
     args = arguments()
-    os.nice(max(0, 19 - os.nice(0)))  # every mutant is a build and a test run on a shared machine
+    os.nice(max(0, args.nice - os.nice(0)))  # every mutant is a build and a test run on a shared machine
     checkout = os.path.dirname(os.path.dirname(HERE))
     folder = os.path.join(checkout, args.folder)
     os.makedirs(folder, exist_ok=True)
