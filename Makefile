@@ -22,10 +22,12 @@ STRESS_ROUNDS ?= 10
 SOAK_GAMES ?= 100000
 SOAK_ANSWERS ?= 500
 # A mutation run: the seed picks the sample, the minutes bound it, ONLY narrows it to
-# files or folders, MUTATE_ARGS passes anything else (--per-folder N, --report).
+# files or folders, NICE is its niceness, MUTATE_ARGS passes anything else (--per-folder N,
+# --report).
 SEED ?= 1
 MINUTES ?= 60
 ONLY ?=
+NICE ?= 19
 MUTATE_ARGS ?=
 # No test in `make test` should come near this; the soak's long runs get an hour.
 TEST_TIMEOUT ?= 600
@@ -109,11 +111,12 @@ ratio:
 	echo "tests (tests/): $$tests lines, $$tests_cpp of them C++"; \
 	awk -v t=$$tests -v c=$$code 'BEGIN { r = 100 * t / c; printf "tests are %.1f %% of the code (aim: 25 to 35 %%)\n", r; exit (r < 25 || r > 35) }'
 
-# Not part of `make test`: every mutant is a build and a test run, at the lowest priority.
+# Not part of `make test`: every mutant is a build and a test run, at the lowest priority
+# (NICE=19) unless a busy machine would starve it.
 # It mutates a copy of the sources; the checkout must come out of it as it went in.
 mutate: deps
 	@before=$$(git diff | sha1sum); \
-	nice -n 19 python3 tools/mutate/mutate.py --seed $(SEED) --minutes $(MINUTES) $(if $(ONLY),--only $(ONLY)) $(MUTATE_ARGS); \
+	python3 tools/mutate/mutate.py --seed $(SEED) --minutes $(MINUTES) --nice $(NICE) $(if $(ONLY),--only $(ONLY)) $(MUTATE_ARGS); \
 	status=$$?; [ "$$(git diff | sha1sum)" = "$$before" ] || { echo "mutate: the checkout changed" >&2; exit 1; }; exit $$status
 
 clean:
