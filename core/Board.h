@@ -4,7 +4,6 @@
 #pragma once
 
 #include "Rgb.h"
-#include "Twips.h"
 
 #include <array>
 #include <optional>
@@ -19,38 +18,10 @@ namespace board {
 inline constexpr int firstNumber = 1;
 inline constexpr int lastNumber = 100;
 inline constexpr int side = 10;
-inline constexpr int squareGap = 60;
-inline constexpr int frameMargin = 120;
-inline constexpr int labelDrop = 120; // a number's label sits this far below its square's top
-inline constexpr int labelHeight = 480;
-
-// The hidden template square every board square is laid out from.
-inline constexpr TwipRect templateSquare{4800, 1200, 600, 600};
 
 constexpr bool isBoardNumber(int n) { return n >= firstNumber && n <= lastNumber; }
 constexpr int rowOf(int n) { return (n - 1) / side; }
 constexpr int columnOf(int n) { return (n - 1) % side; }
-
-// Where square n lies when the board is laid out from the given template square.
-constexpr TwipRect squareRect(int n, const TwipRect& templ = templateSquare)
-{
-    return TwipRect{columnOf(n) * (templ.width + squareGap) + templ.left,
-                    rowOf(n) * (templ.height + squareGap) + templ.top, templ.width, templ.height};
-}
-
-// The number label: as wide as its square, dropped a little so the digits sit in the middle.
-constexpr TwipRect numberLabelRect(const TwipRect& square)
-{
-    return TwipRect{square.left, square.top + labelDrop, square.width, labelHeight};
-}
-
-// The black frame: ten squares, nine gaps and a margin on each side.
-constexpr TwipRect frameRect(const TwipRect& templ = templateSquare)
-{
-    const int gaps = (side - 1) * squareGap + 2 * frameMargin;
-    return TwipRect{templ.left - frameMargin, templ.top - frameMargin, side * templ.width + gaps,
-                    side * templ.height + gaps};
-}
 } // namespace board
 
 enum class SquareColour { Yellow, Magenta, Orange, Red, Green, Blue };

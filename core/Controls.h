@@ -4,7 +4,6 @@
 #pragma once
 
 #include "Rgb.h"
-#include "Twips.h"
 
 #include <string>
 #include <string_view>
@@ -13,8 +12,8 @@
 
 namespace zorbitan {
 
-// The parts of a screen's controls that the game reads and changes. How a control
-// is drawn (font, border, alignment) belongs to the view.
+// The parts of a screen's controls that the game reads and changes. Where a control
+// lies and how it is drawn (font, border, alignment) belong to the screen's layout.
 
 // A caption is the game's English words, which the screen shows in the players'
 // language, or, for a literal label, exactly what it shows in every language.
@@ -23,7 +22,6 @@ struct Label {
     Rgb foreColor;
     bool visible = true;
     bool enabled = true;
-    TwipRect rect;
     std::vector<int> numbers{}; // filled into the words' %1, %2: the numbers of a sum
     int count = -1;             // how many the words speak of, for a language's plural; -1: none
     bool literal = false;       // numbers and lists of answers, never translated
@@ -45,13 +43,11 @@ struct Shape {
     Rgb fillColor;
     Rgb borderColor;
     bool visible = true;
-    TwipRect rect;
 };
 
 struct Image {
     std::string picture; // a game path such as "counters\yebl.bmp"; empty for none
     bool visible = false;
-    TwipRect rect;
 };
 
 // A timer ticks every interval while enabled. Each start is counted, so whoever

@@ -15,9 +15,8 @@ namespace zorbitan {
 GameScreenControls::GameScreenControls()
 {
     Label8.caption = publisher::notice;
-    Shape1[0] = Shape{colours::yellow, colours::yellow, false, board::templateSquare};
-    Label1[0] = Label{"0", colours::black, false, true, board::numberLabelRect(board::templateSquare), {}, -1, true};
-    Image1[0] = Image{"", false, {4200, 6360, 480, 480}};
+    Shape1[0] = Shape{colours::yellow, colours::yellow, false};
+    Label1[0] = Label{"0", colours::black, false, true, {}, -1, true};
 }
 
 GameScreen::GameScreen(Module1& shared, PlayWav playwav, RandomFraction random)
@@ -35,13 +34,13 @@ void GameScreen::Form_Load()
     // Blue opens every new game.
     applyLevelStyle(shared_.playerlevel[1]);
     if (const auto style = levelStyle(shared_.playerlevel[1])) {
-        controls_.Label4.rect.top = style->cardFaceTop;
+        cardFaceTop_ = style->cardFaceTop;
     }
     controls_.Label2.foreColor = colours::blue;
     controls_.Label9.foreColor = colours::blue;
     controls_.Label11.visible = true;
     if (shared_.restartgame == 1) {
-        controls_.Label4.rect.top = cardFaceRestingTop;
+        cardFaceTop_ = cardFaceRestingTop;
         previousposition();
     }
 }
@@ -74,18 +73,13 @@ void GameScreen::colournumbers()
     }
 }
 
+// The board comes out: its frame, and every square with its number.
 void GameScreen::positionnumbers()
 {
-    const TwipRect templ = controls_.Shape1[0].rect;
     for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
-        auto& square = controls_.Shape1[n];
-        square.rect = board::squareRect(n, templ);
-        square.visible = true;
-        controls_.Label1[n].rect = board::numberLabelRect(square.rect);
+        controls_.Shape1[n].visible = true;
         controls_.Label1[n].visible = true;
-        controls_.Image1[n].rect = square.rect;
     }
-    controls_.Shape2.rect = board::frameRect(templ);
     controls_.Shape2.visible = true;
 }
 

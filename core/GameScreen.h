@@ -13,6 +13,7 @@
 #include "Sounds.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace zorbitan {
@@ -23,25 +24,25 @@ inline constexpr std::string_view cardBack = "ZORBITAN";     // the words on the
 
 // The controls of the game screen, with the look they have before the screen loads.
 struct GameScreenControls {
-    Label Label9{"ZORBITAN", colours::paleBlue, true, true, {120, 0, 3075, 675}, {}, -1, true};
-    Label Label2{std::string(players[0].turnLine), colours::paleBlue, true, true, {6030, 0, 4125, 840}};
-    Label Label5{gameText("GameText", "Take a card"), colours::buttonBlue, true, true, {1260, 1080, 2175, 495}};
-    Shape Shape4{colours::blue, colours::black, true, {600, 1920, 3495, 4455}};
-    Label Label4{std::string(cardBack), colours::yellow, true, true, {720, 2160, 3255, 2415}, {}, -1, true};
-    Label Label7{gameText("GameText", "ANSWER"), colours::white, false, true, {720, 4620, 3255, 555}};
-    Label Label6{"ZORBITAN", colours::white, false, true, {720, 5160, 3255, 1215}, {}, -1, true};
-    Label Label11{"Level 1", colours::yellow, false, true, {1440, 6480, 1845, 585}};
+    Label Label9{"ZORBITAN", colours::paleBlue, true, true, {}, -1, true};
+    Label Label2{std::string(players[0].turnLine), colours::paleBlue, true, true};
+    Label Label5{gameText("GameText", "Take a card"), colours::buttonBlue, true, true};
+    Shape Shape4{colours::blue, colours::black, true};
+    Label Label4{std::string(cardBack), colours::yellow, true, true, {}, -1, true};
+    Label Label7{gameText("GameText", "ANSWER"), colours::white, false, true};
+    Label Label6{"ZORBITAN", colours::white, false, true, {}, -1, true};
+    Label Label11{"Level 1", colours::yellow, false, true};
     Label Label10{gameText("GameText", "Your answer is incorrect. You have lost your turn."),
                   colours::white,
                   false,
                   true,
                   {1920, 8160, 7800, 600}};
-    Label Label8{"", colours::yellow, true, true, {2880, 8730, 6240, 240}};
+    Label Label8{"", colours::yellow, true, true};
     std::array<Label, 2> Label3{{
-        {gameText("GameText", "Exit"), colours::buttonBlue, true, true, {60, 8400, 1695, 495}},
-        {gameText("GameText", "New Game"), colours::buttonBlue, true, true, {9840, 8400, 2055, 495}},
+        {gameText("GameText", "Exit"), colours::buttonBlue, true, true},
+        {gameText("GameText", "New Game"), colours::buttonBlue, true, true},
     }};
-    Shape Shape2{colours::black, colours::black, false, {}};
+    Shape Shape2{colours::black, colours::black, false};
 
     // Board arrays, indexed by board number.
     std::array<Shape, boardArraySize> Shape1{};
@@ -70,6 +71,9 @@ public:
     const BoardLine& winningline() const { return winningline_; }
     const CardState& card() const { return card_; }
     Integer flashcount() const { return flashcount_; }
+    // The top of the card's words in twips as the card moves: lower on a card of Level 1
+    // or 2 and between cards; none before the rules first move it.
+    std::optional<int> cardFaceTop() const { return cardFaceTop_; }
 
     // Runs once when the screen loads: builds the board and styles the card for Blue,
     // or, for a restored game, puts its counters back and names the player to play.
@@ -129,6 +133,7 @@ private:
     RandomFraction random_;
     GameScreenControls controls_;
     CardState card_;
+    std::optional<int> cardFaceTop_;
     Integer turnnumber_ = 0;
     Integer winner_ = 0;
     Integer flashcount_ = 0;

@@ -18,7 +18,7 @@ void GameScreen::Timer1_Timer()
 {
     controls_.Label4.setCaption("");
     controls_.Label4.visible = false;
-    controls_.Label4.rect.top = cardFaceRestingTop;
+    cardFaceTop_ = cardFaceRestingTop;
     nextmove();
     timer(GameTimer::Timer1).stop();
 }

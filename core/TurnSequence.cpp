@@ -26,7 +26,7 @@ void GameScreen::nextmove()
 
     applyLevelStyle(shared_.playerlevel.at(static_cast<std::size_t>(k) + 1));
     if (shared_.currentlevel == 3) {
-        controls_.Label4.rect.top = levelStyle(3)->cardFaceTop;
+        cardFaceTop_ = levelStyle(3)->cardFaceTop;
     }
     timer(GameTimer::Timer5).start();
 }

@@ -4,9 +4,11 @@
 #include "GameWindow.h"
 
 #include "Grey.h"
+#include "ScreenStyle.h"
 #include "SoundRule.h"
 #include "WindowServices.h"
 #include "WindowSizeSettings.h"
+#include "layout/ScreenLayout.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -37,6 +39,20 @@ QList<QKeySequence> distinct(QList<QKeySequence> keys)
 } // namespace
 
 GameWindow::GameWindow(ScreenNavigator& navigator) : navigator_(navigator) {}
+
+void GameWindow::setUp(const ScreenLayout& layout)
+{
+    setObjectName(QString::fromLatin1(layout.name));
+    if (layout.title != nullptr) {
+        setWindowTitle(QString::fromUtf8(layout.title));
+    }
+    setAccessibleName(screensOwn(layout, layout.spokenName));
+    paintBackground(*this, layout.colour);
+    controls_ = buildControls(*this, layout);
+    if (layout.widthTwips > 0) {
+        setDesignedSize(layout.widthTwips, layout.heightTwips);
+    }
+}
 
 void GameWindow::play(std::string_view sound) const
 {

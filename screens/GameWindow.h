@@ -6,7 +6,9 @@
 #include "ScreenNavigator.h"
 #include "ScreenScale.h"
 
+#include <QHash>
 #include <QSize>
+#include <QString>
 #include <QWidget>
 #include <string_view>
 
@@ -26,6 +28,16 @@ public:
     const ScreenScale& screenScale() const { return scale_; }
 
 protected:
+    // Makes the screen from its layout table: its name, title and colour, every control
+    // of the table, and its designed size.
+    void setUp(const ScreenLayout& layout);
+
+    // A control of the table, by name; null if it has none of that name and kind.
+    template <typename Control = QWidget> Control* control(const QString& name) const
+    {
+        return qobject_cast<Control*>(controls_.value(name));
+    }
+
     ScreenNavigator& navigator() const { return navigator_; }
     Module1& shared() const { return navigator_.context().shared; }
     const QDir& workingFolder() const { return navigator_.context().workingFolder; }
@@ -65,6 +77,7 @@ private:
     void toggleFullScreen();
 
     ScreenNavigator& navigator_;
+    QHash<QString, QWidget*> controls_;
     QSize designedTwips_;
     ScreenScale scale_;
     QRect normalPlace_; // the window's place before full screen

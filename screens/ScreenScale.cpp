@@ -3,10 +3,18 @@
 
 #include "ScreenScale.h"
 
+#include "Board.h"
 #include "Fonts.h"
 #include "GameWindow.h"
 #include "QtConversions.h"
+#include "ScreenStyle.h"
+#include "layout/ScreenLayout.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/ControlSync.h"
+#include "widgets/ShapeWidget.h"
 
+#include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <cmath>
@@ -57,6 +65,68 @@ void scalePicture(QLabel& label, const ScreenScale& scale, bool newPicture = fal
     }
     label.setPixmap(wanted == picture.size() ? picture
                                              : picture.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+QFont fontOf(const Face& face)
+{
+    return face.family == FaceFamily::Tahoma ? tahoma(face.points, face.bold) : arial(face.points, face.bold);
+}
+
+QString wordsOf(const ScreenLayout& layout, const ControlLayout& row)
+{
+    switch (row.wordsAre) {
+    case Words::OfTheScreen: return screensOwn(layout, row.words);
+    case Words::OfTheGame: return translated(row.words);
+    case Words::AsTheyStand: break;
+    }
+    return QString::fromUtf8(row.words);
+}
+
+template <typename Label> Label* makeStyled(QWidget& screen, const ControlLayout& row)
+{
+    auto* label = new Label(&screen);
+    styleLabel(*label, fontOf(row.face));
+    setTextColour(*label, row.colour);
+    return label;
+}
+
+QWidget* makeControl(QWidget& screen, const ControlLayout& row)
+{
+    switch (row.kind) {
+    case ControlKind::Label: return makeStyled<QLabel>(screen, row);
+    case ControlKind::Text: {
+        auto* text = makeStyled<QLabel>(screen, row);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return text;
+    }
+    case ControlKind::ClickLabel: return makeStyled<ClickLabel>(screen, row);
+    case ControlKind::Button: return makeStyled<ButtonLabel>(screen, row);
+    case ControlKind::TickBox: return makeCheckBox(&screen, fontOf(row.face));
+    case ControlKind::Fill: return new ShapeWidget(&screen);
+    case ControlKind::Picture:
+    case ControlKind::ClickPicture: {
+        QLabel* picture = row.kind == ControlKind::Picture ? new QLabel(&screen) : new ClickLabel(&screen);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return picture;
+    }
+    case ControlKind::Frame: {
+        auto* frame = new QFrame(&screen);
+        paintBackground(*frame, row.colour);
+        return frame;
+    }
+    }
+    return nullptr;
+}
+
+void showWords(QWidget& control, const QString& words)
+{
+    if (auto* clickable = qobject_cast<ClickLabel*>(&control)) {
+        clickable->setText(words);
+    } else if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setText(words);
+    } else if (auto* box = qobject_cast<QCheckBox*>(&control)) {
+        box->setText(words);
+    }
 }
 
 void applyScale(QWidget& control, const ScreenScale& scale)
@@ -113,6 +183,40 @@ void growToFit(QLabel& label)
 {
     label.setProperty(growsToFit, true);
     widenToFit(label);
+}
+
+QString screensOwn(const ScreenLayout& layout, const char* words)
+{
+    const QByteArray context = QByteArrayLiteral("zorbitan::") + layout.name;
+    return QCoreApplication::translate(context.constData(), words);
+}
+
+QHash<QString, QWidget*> buildControls(QWidget& screen, const ScreenLayout& layout)
+{
+    QHash<QString, QWidget*> controls;
+    const auto add = [&](const ControlLayout& row, const QString& name, const TwipRect& rect) {
+        QWidget* control = makeControl(screen, row);
+        control->setObjectName(name);
+        if (row.words != nullptr) {
+            showWords(*control, wordsOf(layout, row));
+        }
+        place(*control, rect);
+        controls.insert(name, control);
+    };
+    for (const ControlLayout& row : layout.controls) {
+        const QString name = QString::fromLatin1(row.name);
+        if (!row.onEverySquare) {
+            add(row, name, row.place);
+            continue;
+        }
+        for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
+            TwipRect square = row.place;
+            square.left += board::columnOf(n) * boardPitchTwips;
+            square.top += board::rowOf(n) * boardPitchTwips;
+            add(row, QStringLiteral("%1_%2").arg(name).arg(n), square);
+        }
+    }
+    return controls;
 }
 
 void layOut(QWidget& screen, const ScreenScale& scale)

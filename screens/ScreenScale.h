@@ -5,15 +5,19 @@
 
 #include "Twips.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 class QLabel;
 class QPixmap;
 class QWidget;
 
 namespace zorbitan {
+
+struct ScreenLayout;
 
 // How large a screen is shown: its layout at a scale, from an origin that centres it in
 // its window with even margins where the window's shape differs from the design's.
@@ -37,6 +41,13 @@ QSize designedPictureSize(const QLabel& label);
 // Keeps a one-line caption whole: a label whose text is wider than its box grows
 // sideways around its centre instead of breaking the line, at any scale.
 void growToFit(QLabel& label);
+
+// Words of the screen's own, in the players' language.
+QString screensOwn(const ScreenLayout& layout, const char* words);
+
+// Makes the controls of the screen's table, from back to front, each named, in its face,
+// words and colour, and placed; they are returned by name.
+QHash<QString, QWidget*> buildControls(QWidget& screen, const ScreenLayout& layout);
 
 // Lays out every control of the screen, nested ones too, at the scale.
 void layOut(QWidget& screen, const ScreenScale& scale);

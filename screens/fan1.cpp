@@ -3,14 +3,13 @@
 
 #include "fan1.h"
 
-#include "Fonts.h"
 #include "QtConversions.h"
 #include "SavedGame.h"
 #include "ScreenScale.h"
-#include "ScreenStyle.h"
 #include "Startplay2.h"
 #include "Titlefrm.h"
 #include "WindowServices.h"
+#include "layout/Layouts.h"
 #include "widgets/Accessibility.h"
 #include "widgets/BoardKeyboard.h"
 #include "widgets/ClickLabel.h"
@@ -19,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QTimer>
+#include <optional>
 
 namespace zorbitan {
 
@@ -27,11 +27,8 @@ fan1::fan1(ScreenNavigator& navigator)
       model_(navigator.context().shared, navigator.context().playwav, navigator.context().random),
       counterPictures_(navigator.context().workingFolder)
 {
-    setWindowTitle(QStringLiteral("Zorbitan"));
-    setObjectName(QStringLiteral("fan1"));
-    setAccessibleName(tr("Zorbitan: the game"));
-    paintBackground(*this, colours::red);
-    createControls();
+    setUp(fan1Layout);
+    findControls();
     createTimers();
     connectClicks();
     setKeyboardOrder();
@@ -43,62 +40,32 @@ void fan1::Form_Load()
     handle([this] { model_.Form_Load(); });
 }
 
-void fan1::createControls()
+void fan1::findControls()
 {
-    // Created from back to front: the frame behind the squares, the card behind its
-    // words, the numbers over their squares and the counters over everything.
-    Shape2_ = new ShapeWidget(this);
-    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
-        Shape1_[n] = new ShapeWidget(this);
-        Shape1_[n]->setObjectName(QStringLiteral("Shape1_%1").arg(n));
-        Shape1_[n]->answerClicks();
-    }
-    Shape4_ = new ShapeWidget(this);
-    Label9_ = makeLabel(this, tahoma(27.75));
-    Label2_ = makeLabel(this, arial(36));
+    Shape2_ = control<ShapeWidget>(QStringLiteral("Shape2"));
+    Shape4_ = control<ShapeWidget>(QStringLiteral("Shape4"));
+    Label9_ = control<QLabel>(QStringLiteral("Label9"));
+    Label2_ = control<QLabel>(QStringLiteral("Label2"));
     Label2_->setWordWrap(false);
-    Label5_ = makeButton(this, tahoma(15.75));
-    Label4_ = makeLabel(this, tahoma(24));
-    Label7_ = makeLabel(this, tahoma(24));
-    Label6_ = makeLabel(this, tahoma(24));
-    Label11_ = makeLabel(this, tahoma(24));
-    Label10_ = makeLabel(this, arial(15.75));
-    Label8_ = makeLabel(this, arial(8.25));
-    for (auto& button : Label3_) {
-        button = makeButton(this, tahoma(15.75));
-    }
-    createBoard();
-    Check3_ = addCheckBox(this, "Check3", tr("Hide Desktop"), {120, 7560, 1935, 375}, arial(12));
-    Check3_->setChecked(true);
-
-    Shape2_->setObjectName(QStringLiteral("Shape2"));
-    Shape4_->setObjectName(QStringLiteral("Shape4"));
-    Label9_->setObjectName(QStringLiteral("Label9"));
-    Label2_->setObjectName(QStringLiteral("Label2"));
-    Label5_->setObjectName(QStringLiteral("Label5"));
-    Label4_->setObjectName(QStringLiteral("Label4"));
-    Label7_->setObjectName(QStringLiteral("Label7"));
-    Label6_->setObjectName(QStringLiteral("Label6"));
-    Label11_->setObjectName(QStringLiteral("Label11"));
-    Label10_->setObjectName(QStringLiteral("Label10"));
-    Label8_->setObjectName(QStringLiteral("Label8"));
-    Label3_[0]->setObjectName(QStringLiteral("Label3_0"));
-    Label3_[1]->setObjectName(QStringLiteral("Label3_1"));
-}
-
-void fan1::createBoard()
-{
-    for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
-        Label1_[n] = new ClickLabel(this);
-        styleLabel(*Label1_[n], arial(15.75));
-        Label1_[n]->setObjectName(QStringLiteral("Label1_%1").arg(n));
+    Label5_ = control<ButtonLabel>(QStringLiteral("Label5"));
+    Label4_ = control<QLabel>(QStringLiteral("Label4"));
+    Label7_ = control<QLabel>(QStringLiteral("Label7"));
+    Label6_ = control<QLabel>(QStringLiteral("Label6"));
+    Label11_ = control<QLabel>(QStringLiteral("Label11"));
+    Label10_ = control<QLabel>(QStringLiteral("Label10"));
+    Label8_ = control<QLabel>(QStringLiteral("Label8"));
+    for (int index = 0; index < 2; ++index) {
+        Label3_.at(index) = control<ButtonLabel>(QStringLiteral("Label3_%1").arg(index));
     }
     for (int n = board::firstNumber; n <= board::lastNumber; ++n) {
-        Image1_[n] = new ClickLabel(this);
-        Image1_[n]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        Image1_[n]->setObjectName(QStringLiteral("Image1_%1").arg(n));
+        Shape1_[n] = control<ShapeWidget>(QStringLiteral("Shape1_%1").arg(n));
+        Shape1_[n]->answerClicks();
+        Label1_[n] = control<ClickLabel>(QStringLiteral("Label1_%1").arg(n));
+        Image1_[n] = control<ClickLabel>(QStringLiteral("Image1_%1").arg(n));
     }
     boardKeys_ = new BoardKeyboard(*this, Label1_, Shape1_);
+    Check3_ = control<QCheckBox>(QStringLiteral("Check3"));
+    Check3_->setChecked(true);
 }
 
 // Tab goes from "Take a card" to the board, then "Exit", "New Game" and "Hide Desktop".
@@ -152,6 +119,7 @@ void fan1::refresh()
     growToFit(*Label2_); // "YELLOW HAS WON!" is wider than the turn line's box
     syncLabel(*Label5_, c.Label5, captions_);
     syncLabel(*Label4_, c.Label4, captions_);
+    placeCardFace();
     syncLabel(*Label7_, c.Label7, captions_);
     Label answers = c.Label6;
     answers.caption = translatedList(c.Label6.caption).toStdString();
@@ -177,6 +145,15 @@ void fan1::refresh()
     }
     if (Label10_->isVisibleTo(this) && !messageShown) {
         announce(*Label10_);
+    }
+}
+
+// The card's words, where the rules have moved them.
+void fan1::placeCardFace()
+{
+    if (const std::optional<int> top = model_.cardFaceTop()) {
+        const TwipRect& designed = fan1Layout.row("Label4").place;
+        place(*Label4_, {designed.left, *top, designed.width, designed.height});
     }
 }
 
@@ -233,7 +210,7 @@ void fan1::refreshCounterPicture(int n)
         shownPictures_[n] = image.picture;
         showCounterPicture(n);
     }
-    syncPlacement(widget, image.rect, image.visible);
+    syncVisible(widget, image.visible);
 }
 
 // Counters away from the design's size are drawn afresh at it, as sharp as at 1.

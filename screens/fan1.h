@@ -40,8 +40,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
-    void createBoard();
+    void findControls();
     void createTimers();
     void connectClicks();
     void setKeyboardOrder();
@@ -54,6 +53,7 @@ private:
     }
 
     void refresh();
+    void placeCardFace();
     void refreshCounterPicture(int n);
     void showCounterPicture(int n);
     void refreshTimers();

@@ -5,16 +5,14 @@
 
 #include "ClickLabel.h"
 #include "QtConversions.h"
-#include "ScreenScale.h"
 #include "ShapeWidget.h"
 
 #include <QLabel>
 
 namespace zorbitan {
 
-void syncPlacement(QWidget& widget, const TwipRect& rect, bool visible)
+void syncVisible(QWidget& widget, bool visible)
 {
-    place(widget, rect);
     if (widget.isVisibleTo(widget.parentWidget()) != visible) {
         widget.setVisible(visible);
     }
@@ -60,13 +58,13 @@ void syncLabel(QLabel& widget, const Label& label, LabelCaptions& captions)
     if (widget.isEnabled() != label.enabled) {
         widget.setEnabled(label.enabled);
     }
-    syncPlacement(widget, label.rect, label.visible);
+    syncVisible(widget, label.visible);
 }
 
 void syncShape(ShapeWidget& widget, const Shape& shape)
 {
     widget.setColours(toQColor(shape.fillColor), toQColor(shape.borderColor));
-    syncPlacement(widget, shape.rect, shape.visible);
+    syncVisible(widget, shape.visible);
 }
 
 } // namespace zorbitan

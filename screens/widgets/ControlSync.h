@@ -17,8 +17,7 @@ class ShapeWidget;
 
 // Brings a widget in line with the control it draws. Each setter is skipped when the
 // value is already shown, so a whole screen can be brought up to date after every event.
-// Puts the widget where the control is and shows or hides it.
-void syncPlacement(QWidget& widget, const TwipRect& rect, bool visible);
+void syncVisible(QWidget& widget, bool visible);
 
 // What the labels of a screen read in the players' language. Words pass through
 // translation only when they change; numbers and lists of answers never do.

@@ -73,8 +73,8 @@ TEST(GameScreen, TheTimedStepsOfATurn)
     EXPECT_TRUE(s.Label2.caption == "Red to Play" && !s.Label5.enabled);
     game.clock.advance(1);
     EXPECT_TRUE(s.Label5.enabled && s.Label4.caption == "ZORBITAN" &&
-                s.Label4.rect.top == 2160); // Red plays at Level 3
-    EXPECT_EQ(game.sounds.size(), 2U);      // the deal's stapler and the right answer's subping
+                game.screen.cardFaceTop() == 2160); // Red plays at Level 3
+    EXPECT_EQ(game.sounds.size(), 2U);              // the deal's stapler and the right answer's subping
 }
 
 // Each winner is named in their colour; the line and the message flash for five seconds
