@@ -31,9 +31,8 @@ Row rowFrom(const QString& line)
     const QStringList cells = line.split(QLatin1Char('|'));
     const auto words = [&](int cell) { return cells.value(cell).split(QLatin1Char(' '), Qt::SkipEmptyParts); };
     Row row;
-    row.name = cells.value(0).trimmed();
-    row.kind = cells.value(1).trimmed();
-    row.words = cells.value(3).trimmed();
+    std::tie(row.name, row.kind, row.words) =
+        std::tuple(cells.value(0).trimmed(), cells.value(1).trimmed(), cells.value(3).trimmed());
     const QStringList place = words(2);
     row.twips = QRect(place.value(0).toInt(), place.value(1).toInt(), place.value(2).toInt(), place.value(3).toInt());
     // Colours as the layout writes them: (255, 255, 0), or 0x00BBGGRR.
@@ -134,6 +133,26 @@ bool showsPicture(const QImage& shot, const QPoint& corner, const QImage& wanted
     return !wanted.isNull() && difference <= (scale == 1 ? 0 : 30L * size.width() * size.height());
 }
 
+// The steps an edge takes, on average: a slope of grey along a line rising or falling a quarter
+// of black to white; -1 for too few. Words drawn at their size keep it; scaled up, it widens.
+double edgeWidth(const QImage& shot, const QRect& area)
+{
+    int edges = 0;
+    int steps = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left() + 1, rise = 0, run = 0; x <= area.right() + 1; ++x) {
+            const int step = x <= area.right() ? qGray(shot.pixel(x, y)) - qGray(shot.pixel(x - 1, y)) : 0;
+            const bool goesOn = std::abs(step) > 8 && (run == 0 || (step > 0) == (rise > 0));
+            edges += !goesOn && std::abs(rise) >= 64 ? 1 : 0;
+            steps += !goesOn && std::abs(rise) >= 64 ? run : 0;
+            rise = goesOn ? rise + step : (std::abs(step) > 8 ? step : 0);
+            run = goesOn ? run + 1 : (rise != 0 ? 1 : 0);
+        }
+    }
+    return edges < 8 ? -1 : static_cast<double>(steps) / edges;
+}
+std::map<QString, double> edgesAt1; // by control, of the screen checked last at the design's size
+
 // What differs between a control as drawn and its row.
 QStringList compare(const QWidget& widget, const Row& row, const QImage& shot, double scale)
 {
@@ -170,6 +189,10 @@ QStringList compare(const QWidget& widget, const Row& row, const QImage& shot, d
                                     std::abs(font.pixelSize() - row.pixels) <= (scale == 1 ? 0 : 1)),
            "in " + face + (widget.font().bold() ? " bold" : ""));
     const QRect inside = at.intersected(shot.rect()).adjusted(2, 2, -3, -3);
+    const double edges = !row.family.isEmpty() && (scale == 1 || scale == 2) ? edgeWidth(shot, inside) : -1;
+    const double designed = scale == 1 ? (edgesAt1[row.name] = edges) : edgesAt1[row.name];
+    expect(scale != 2 || edges < 0 || designed < 0 || edges <= designed + 1,
+           QStringLiteral("a picture scaled up: edges of %1 px, of %2 at 1").arg(edges, 0, 'f', 1).arg(designed));
     for (const auto& [role, colour] : row.colours) {
         if (!QStringList{"fill", "box", "back"}.contains(role)) { // drawn inside
             expect(pixelsLike(shot, inside, colour) >= 4, QStringLiteral("no %1 drawn in %2").arg(role, colour.name()));
@@ -185,16 +208,6 @@ QStringList compare(const QWidget& widget, const Row& row, const QImage& shot, d
     expect(box == nullptr || box->isChecked() == row.flags.contains(QStringLiteral("ticked")), "ticked wrongly");
     return wrong;
 }
-} // namespace
-
-QString textOf(const QWidget& widget)
-{
-    const auto* label = qobject_cast<const QLabel*>(&widget);
-    const auto* box = qobject_cast<const QCheckBox*>(&widget);
-    return label != nullptr ? label->text() : box != nullptr ? box->text() : QString();
-}
-
-namespace {
 QStringList differencesAtScale(QWidget& screen, const QString& state, double scale)
 {
     const std::map<QString, Row> rows = rowsFor(screen.objectName(), state, scale);
@@ -231,25 +244,28 @@ QStringList differencesAtScale(QWidget& screen, const QString& state, double sca
                             : QString());
     }
     differences.removeAll(QString());
-    for (QString& difference : differences) {
-        difference.prepend(scale == 1 ? QString() : QStringLiteral("at %1 times: ").arg(scale));
-    }
     return differences;
 }
 } // namespace
 
 QStringList differencesFromLayout(QWidget& screen, const QString& state)
 {
-    QStringList differences = differencesAtScale(screen, state, 1);
-    if (screen.objectName() == QLatin1String("Grey")) { // the backdrop covers the display at any size
-        return differences;
-    }
     const QSize designed = screen.size();
-    for (const double scale : {1.5, 2.0, 1.3}) {
-        differences << differencesAtScale(screen, state, scale);
+    QStringList differences; // the backdrop covers the display at any size
+    for (const double scale : screen.objectName() == "Grey" ? QList{1.0} : QList{1.0, 1.5, 2.0, 1.3}) {
+        for (const QString& difference : differencesAtScale(screen, state, scale)) {
+            differences << (scale == 1 ? QString() : QStringLiteral("at %1 times: ").arg(scale)) + difference;
+        }
     }
     screen.resize(designed);
     return differences;
+}
+
+QString textOf(const QWidget& widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(&widget);
+    const auto* box = qobject_cast<const QCheckBox*>(&widget);
+    return label != nullptr ? label->text() : box != nullptr ? box->text() : QString();
 }
 
 } // namespace zorbitan::testing

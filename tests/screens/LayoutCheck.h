@@ -14,8 +14,8 @@ namespace zorbitan::testing {
 // the table puts it (twips / 15), in its font, with its words, its colours drawn where they
 // belong, its picture from its file, shown or hidden; and no control the table does not know.
 // The lines before the first [state] hold from the opening; a state's replace them, control
-// by control. Checked at the design's size, then with the window dragged to 1.5, 2 and 1.3
-// times it, where every place and face is the design's times the scale, within a pixel.
+// by control. Checked at the design's size, then with the window dragged to 1.5, 2 and 1.3 times
+// it: every place and face the design's times the scale, within a pixel; at 2, words as sharp.
 // Returns what differs, a line each; saves build/screenshots/layout-SCREEN-STATE[-at-S].png.
 QStringList differencesFromLayout(QWidget& screen, const QString& state = {});
 

@@ -71,11 +71,10 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     // The rules' lines for every choice of tables a teacher can make.
     const Fandlerules& rules = *navigator.find<Fandlerules>();
     for (unsigned long tables = 1; tables < 1024; ++tables) {
-        for (const auto& [level, line, divisions] : {std::tuple{1, "Label1_15", false},
-                                                     {1, "Label1_15", true},
-                                                     {2, "Label1_11", false},
-                                                     {2, "Label1_11", true}}) {
-            visit(*rules.findChild<QWidget*>(line), Fandlerules::tablesLine(level, {tables, divisions}));
+        for (const auto& [level, line] : {std::pair{1, "Label1_15"}, {2, "Label1_11"}}) {
+            for (const bool divisions : {false, true}) {
+                visit(*rules.findChild<QWidget*>(line), Fandlerules::tablesLine(level, {tables, divisions}));
+            }
         }
     }
 }
