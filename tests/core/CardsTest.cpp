@@ -5,11 +5,8 @@
 #include "TestGame.h"
 
 #include <bitset>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <set>
-#include <sstream>
 
 using namespace zorbitan;
 using namespace zorbitan::testing;
@@ -62,20 +59,12 @@ TEST(Cards, Level1TablesAndDivisionsAndLevel2Products)
 // table in level3-cards.txt gives them.
 TEST(Cards, Level3DealsEachCardOfTheBank)
 {
-    std::ifstream table(LEVEL3_CARDS);
-    std::string line;
-    int number = 0;
-    while (std::getline(table, line)) {
-        if (line.starts_with('#')) {
-            continue;
-        }
-        const Card card = deal(3, {{number++, 60}});
-        const auto bar = line.find(" | ");
-        EXPECT_EQ(card.text, line.substr(0, bar)) << "card " << number;
-        std::istringstream answers(line.substr(bar + 3));
-        EXPECT_EQ(card.answers, (Answers{std::istream_iterator<std::string>(answers), {}})) << "card " << number;
+    ASSERT_EQ(level3Bank().size(), 60U);
+    for (std::size_t number = 0; number < 60; ++number) {
+        const Card card = deal(3, {{static_cast<int>(number), 60}});
+        EXPECT_EQ(card.text, level3Bank()[number].words) << "card " << number + 1;
+        EXPECT_EQ(card.answers, level3Bank()[number].answers) << "card " << number + 1;
     }
-    EXPECT_EQ(number, 60);
 }
 
 namespace {
@@ -126,8 +115,8 @@ TEST(Cards, EachChoiceDealsAllItsCardsAndNoOthers)
     }
     for (const unsigned long kinds : {0, 1, 2, 4, 8, 16, 32, 64, 127, 3, 0b1010100, 0b0101011}) {
         std::set<std::string> expected;
-        for (const auto& [words, answers] : level3Facts()) {
-            expected.insert((factKindsOf(words) & (kinds != 0 ? kinds : 127U)) != 0 ? words : "");
+        for (const BankCard& card : level3Bank()) {
+            expected.insert((factKindsOf(card.words) & (kinds != 0 ? kinds : 127U)) != 0 ? card.words : "");
         }
         expected.erase("");
         CardChoice choice;

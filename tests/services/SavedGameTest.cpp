@@ -50,10 +50,8 @@ TEST_F(SavedGameFile, AGameIsWrittenByteForByteAndReadBack)
     const QByteArray written = contents();
     writeExample();
     EXPECT_EQ(written, contents());
-    writeExample(1, "999", "\n"); // the board numbers are read, not compared
+    writeExample(10, "  1 ", "\n");
     Module1 restored;
-    ASSERT_TRUE(readSavedGame(restored, path));
-    writeExample(10, "  1 ");
     ASSERT_TRUE(readSavedGame(restored, path));
     EXPECT_TRUE(restored.boardowner == shared.boardowner && restored.numberofplayers == 2);
     EXPECT_TRUE(restored.savedturn == 3 && restored.soundon == 1);

@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -13,23 +13,26 @@
 
 namespace zorbitan::testing {
 
-// The design's table of the 60 Level 3 cards (tests/core/level3-cards.txt): each card's
-// words, and the numbers that answer it.
-inline const std::map<std::string, std::set<int>>& level3Facts()
+// The design's table of the 60 Level 3 cards (tests/core/level3-cards.txt) in the bank's
+// order: each card's words, and the numbers that answer it, as the bank lists them.
+struct BankCard {
+    std::string words;
+    std::vector<std::string> answers;
+};
+inline const std::vector<BankCard>& level3Bank()
 {
-    static const std::map<std::string, std::set<int>> table = [] {
-        std::map<std::string, std::set<int>> facts;
+    static const std::vector<BankCard> bank = [] {
+        std::vector<BankCard> cards;
         std::ifstream file(LEVEL3_CARDS);
         for (std::string line; std::getline(file, line);) {
-            if (line.starts_with('#')) {
-                continue;
+            if (!line.starts_with('#')) {
+                std::istringstream answers(line.substr(line.find(" | ") + 3));
+                cards.push_back({line.substr(0, line.find(" | ")), {std::istream_iterator<std::string>(answers), {}}});
             }
-            std::istringstream answers(line.substr(line.find(" | ") + 3));
-            facts[line.substr(0, line.find(" | "))] = {std::istream_iterator<int>(answers), {}};
         }
-        return facts;
+        return cards;
     }();
-    return table;
+    return bank;
 }
 
 // The numbers that answer a card as the design gives them, never from the game's own
@@ -39,8 +42,12 @@ inline std::set<int> answersTo(const std::string& words, const std::vector<int>&
     if (words == "%1 x %2" || words == "%1 \u00F7 %2") {
         return {words[3] == 'x' ? numbers.at(0) * numbers.at(1) : numbers.at(0) / numbers.at(1)};
     }
-    const auto found = level3Facts().find(words);
-    return found != level3Facts().end() ? found->second : std::set<int>{};
+    std::set<int> answers;
+    if (const auto card = std::ranges::find(level3Bank(), words, &BankCard::words); card != level3Bank().end()) {
+        std::ranges::for_each(card->answers,
+                              [&answers](const std::string& answer) { answers.insert(std::stoi(answer)); });
+    }
+    return answers;
 }
 
 // The kinds of fact a Level 3 card asks about, read from its words, as bits in the order
