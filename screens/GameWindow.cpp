@@ -83,6 +83,7 @@ void GameWindow::setDesignedSize(int widthTwips, int heightTwips)
     scale_ = {scale, {}};
     resize(sizeAt(scale));
     layOut(*this, scale_);
+    keepWordsAbove(*this, sizeAt(scale).height());
 }
 
 void GameWindow::centreform()
@@ -127,6 +128,7 @@ void GameWindow::resizeEvent(QResizeEvent* event)
     if (now.scale != scale_.scale || now.origin != scale_.origin) {
         scale_ = now;
         layOut(*this, scale_);
+        keepWordsAbove(*this, now.origin.y() + shown.height());
         laidOut();
     }
 }

@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 namespace zorbitan {
@@ -223,6 +224,25 @@ void layOut(QWidget& screen, const ScreenScale& scale)
 {
     for (QWidget* control : screen.findChildren<QWidget*>()) {
         applyScale(*control, scale);
+    }
+}
+
+void keepWordsAbove(QWidget& screen, int bottom)
+{
+    for (QLabel* label : screen.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->text().isEmpty() || label->geometry().bottom() < bottom) {
+            continue;
+        }
+        const QFontMetrics metrics(label->font());
+        const QRect lines =
+            metrics.boundingRect(label->contentsRect(), label->alignment() | Qt::TextWordWrap, label->text());
+        const int rows = std::max(1, static_cast<int>(std::lround(1.0 * lines.height() / metrics.lineSpacing())));
+        const int baseline =
+            label->y() + label->contentsRect().top() + (rows - 1) * metrics.lineSpacing() + metrics.ascent();
+        const int lowest = baseline + metrics.tightBoundingRect(label->text()).bottom() + 1;
+        if (lowest > bottom) {
+            label->move(label->x(), label->y() - (lowest - bottom));
+        }
     }
 }
 

@@ -51,5 +51,9 @@ QHash<QString, QWidget*> buildControls(QWidget& screen, const ScreenLayout& layo
 
 // Lays out every control of the screen, nested ones too, at the scale.
 void layOut(QWidget& screen, const ScreenScale& scale);
+// Keeps whole the words that the design draws down to the screen's bottom edge: a face in
+// whole pixels can take their letters a row or two lower than the design's times the scale,
+// and such a caption moves up by those rows.
+void keepWordsAbove(QWidget& screen, int bottom);
 
 } // namespace zorbitan

@@ -38,7 +38,8 @@ Titlefrm::Titlefrm(ScreenNavigator& navigator) : GameWindow(navigator)
     setWindowTitle(QStringLiteral(" "));
     setObjectName(QStringLiteral("Titlefrm"));
     setAccessibleName(tr("Zorbitan: start"));
-    paintBackground(*this, Rgb{192, 192, 192});
+    // The red frame covers the window; the margins of a window of another shape are red too.
+    paintBackground(*this, colours::red);
     createControls();
 }
 

@@ -52,9 +52,9 @@ Row rowFrom(const QString& line)
     return row;
 }
 
-// The table's rows for a state, by control name, in pixels at the scale. "squares" and
-// "numbers" rows stand for the board's: ten rows of ten from the template, 660 twips apart.
-std::map<QString, Row> rowsFor(const QString& screen, const QString& state, double scale)
+// The table's rows for a state, by control name, in pixels at the scale from the origin.
+// "squares" and "numbers" rows stand for the board's: ten rows of ten, 660 twips apart.
+std::map<QString, Row> rowsFor(const QString& screen, const QString& state, double scale, QPoint origin = {})
 {
     QFile file(QStringLiteral(LAYOUT_FOLDER "/%1.txt").arg(screen));
     file.open(QIODevice::ReadOnly | QIODevice::Text);
@@ -89,7 +89,8 @@ std::map<QString, Row> rowsFor(const QString& screen, const QString& state, doub
     for (auto& [name, row] : rows) {
         const QRect& t = row.twips;
         row.rect = QRect(QPoint(pixels(t.x(), scale), pixels(t.y(), scale)),
-                         QPoint(pixels(t.x() + t.width(), scale) - 1, pixels(t.y() + t.height(), scale) - 1));
+                         QPoint(pixels(t.x() + t.width(), scale) - 1, pixels(t.y() + t.height(), scale) - 1))
+                       .translated(origin);
         row.pixels = static_cast<int>(std::lround(row.points * 96.0 / 72.0 * scale));
     }
     return rows;
@@ -153,15 +154,17 @@ double edgeWidth(const QImage& shot, const QRect& area)
 }
 std::map<QString, double> edgesAt1; // by control, of the screen checked last at the design's size
 
+QString where(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 // What differs between a control as drawn and its row.
-QStringList compare(const QWidget& widget, const Row& row, const QImage& shot, double scale)
+QStringList compare(QWidget& widget, const Row& row, const QImage& shot, double scale)
 {
     QStringList wrong;
     const auto expect = [&](bool holds, const QString& what) { wrong << (holds ? QString() : row.name + ": " + what); };
     const QRect at = widget.geometry();
-    const auto where = [](const QRect& r) {
-        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-    };
     const bool hidden = row.flags.contains(QStringLiteral("hidden"));
     expect(row.kind == QLatin1String("overlay") || widget.isVisible() != hidden, hidden ? "shown" : "hidden");
     if (hidden || !widget.isVisible() || row.kind == QLatin1String("overlay")) { // an overlay is no control
@@ -204,34 +207,51 @@ QStringList compare(const QWidget& widget, const Row& row, const QImage& shot, d
                    QStringLiteral("%1 is %2 at %3, not %4").arg(role, seen, where({corner, corner}), colour.name()));
         }
     }
+    if (const QRect window = widget.parentWidget()->rect(); !textOf(widget).isEmpty() && !window.contains(at)) {
+        QImage drawn(at.size(), QImage::Format_ARGB32); // its own drawing outside the window: words cut
+        drawn.fill(Qt::transparent);
+        const QImage nothing = drawn;
+        widget.render(&drawn, {}, QRegion(widget.rect()).subtracted(window.translated(-at.topLeft())), {});
+        expect(drawn == nothing, "its words are cut at the window's edge");
+    }
     const auto* box = qobject_cast<const QCheckBox*>(&widget);
     expect(box == nullptr || box->isChecked() == row.flags.contains(QStringLiteral("ticked")), "ticked wrongly");
     return wrong;
 }
-QStringList differencesAtScale(QWidget& screen, const QString& state, double scale)
+// The window dragged to the size by its frame, against the table at the scale that fills it.
+QStringList differencesInWindow(QWidget& screen, const QString& state, const QSize& window, double& scale)
 {
-    const std::map<QString, Row> rows = rowsFor(screen.objectName(), state, scale);
+    const QRect design = rowsFor(screen.objectName(), state, 1)[screen.objectName()].twips;
+    scale = std::min(window.width() * 15.0 / design.width(), window.height() * 15.0 / design.height());
+    const QPoint origin((window.width() - pixels(design.width(), scale)) / 2,
+                        (window.height() - pixels(design.height(), scale)) / 2);
+    const std::map<QString, Row> rows = rowsFor(screen.objectName(), state, scale, origin);
     if (rows.empty()) {
         return {QStringLiteral("no layout table for ") + screen.objectName()};
     }
-    if (const auto window = rows.find(screen.objectName()); scale != 1 && window != rows.end()) {
-        screen.resize(window->second.rect.size()); // as a player drags the window's frame
-    }
+    screen.resize(window);
     const QImage shot = screen.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QDir().mkpath(QStringLiteral(SCREENSHOT_FOLDER));
     shot.save(QStringLiteral(SCREENSHOT_FOLDER "/layout-%1-%2%3.png")
                   .arg(screen.objectName(),
                        state.isEmpty() ? QStringLiteral("opened") : QString(state).replace(' ', '-'),
-                       scale == 1 ? QString() : QStringLiteral("-at-%1").arg(scale)));
+                       scale == 1 ? QString() : QStringLiteral("-at-%1").arg(scale, 0, 'g', 3)));
     QStringList differences;
     for (const auto& [name, row] : rows) {
-        const auto* widget = screen.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        auto* widget = screen.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
         if (row.kind == QLatin1String("window")) { // the client area, centred on the display, in its colour
             const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center() + QPoint(1, 1);
             const QRect centred(centre - QPoint(row.rect.width(), row.rect.height()) / 2, row.rect.size());
-            const bool placed = scale == 1 ? screen.geometry() == centred : screen.size() == row.rect.size();
-            if (!placed || shot.pixelColor(2, 2) != row.colours.at(QStringLiteral("back"))) {
+            const QColor back = row.colours.at(QStringLiteral("back"));
+            if ((scale == 1 && screen.geometry() != centred) || shot.pixelColor(2, 2) != back) {
                 differences << QStringLiteral("the window is not centred at its size in its colour");
+            }
+            for (int i = 0; i < shot.width() * shot.height(); ++i) { // even margins in that colour alone
+                const QPoint at(i % shot.width(), i / shot.width());
+                if (!row.rect.adjusted(-1, -1, 1, 1).contains(at) && shot.pixelColor(at) != back) {
+                    differences << "the margin is " + shot.pixelColor(at).name() + " at " + where({at, at});
+                    break;
+                }
             }
         } else {
             differences << (widget != nullptr ? compare(*widget, row, shot, scale)
@@ -251,10 +271,16 @@ QStringList differencesAtScale(QWidget& screen, const QString& state, double sca
 QStringList differencesFromLayout(QWidget& screen, const QString& state)
 {
     const QSize designed = screen.size();
-    QStringList differences; // the backdrop covers the display at any size
-    for (const double scale : screen.objectName() == "Grey" ? QList{1.0} : QList{1.0, 1.5, 2.0, 1.3}) {
-        for (const QString& difference : differencesAtScale(screen, state, scale)) {
-            differences << (scale == 1 ? QString() : QStringLiteral("at %1 times: ").arg(scale)) + difference;
+    // Larger, then maximised on displays wider and taller than the design; the backdrop
+    // covers the display at any size.
+    const QList<std::pair<double, QSize>> sizes{
+        {1, {}}, {1.5, {}}, {2, {}}, {1.3, {}}, {2.42, {designed.width() / 3, 0}}, {1.7, {0, designed.height() / 4}}};
+    QStringList differences;
+    for (const auto& [size, more] : screen.objectName() == "Grey" ? sizes.mid(0, 1) : sizes) {
+        double scale = 1;
+        for (const QString& difference : differencesInWindow(screen, state, designed * size + more, scale)) {
+            differences << (scale == 1 ? QString() : QStringLiteral("at %1 times: ").arg(scale, 0, 'g', 3)) +
+                               difference;
         }
     }
     screen.resize(designed);

@@ -15,7 +15,9 @@ namespace zorbitan::testing {
 // belong, its picture from its file, shown or hidden; and no control the table does not know.
 // The lines before the first [state] hold from the opening; a state's replace them, control
 // by control. Checked at the design's size, then with the window dragged to 1.5, 2 and 1.3 times
-// it: every place and face the design's times the scale, within a pixel; at 2, words as sharp.
+// it and to a wider and a taller shape, where the design fills the window, centred with even
+// margins in the window's colour: every place and face the design's times the scale, within a
+// pixel, no words cut at the window's edge; at 2, words as sharp.
 // Returns what differs, a line each; saves build/screenshots/layout-SCREEN-STATE[-at-S].png.
 QStringList differencesFromLayout(QWidget& screen, const QString& state = {});
 
