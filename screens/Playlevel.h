@@ -24,8 +24,7 @@ public:
     void Form_Load() override;
 
 private:
-    void createControls();
-    void createPlayerRow(int player);
+    void findPlayerRow(int player);
     void nameLevelSquares(int player);
     void levelSquareClick(int player, int member);
     void Label8_Click();

@@ -4,15 +4,13 @@
 #include "Startplay2.h"
 
 #include "Fandlerules.h"
-#include "Fonts.h"
 #include "Playlevel.h"
-#include "Publisher.h"
-#include "QtConversions.h"
 #include "ScreenStyle.h"
 #include "TeacherChoice.h"
 #include "Titlefrm.h"
 #include "WindowServices.h"
 #include "fan1.h"
+#include "layout/Layouts.h"
 #include "widgets/ClickLabel.h"
 
 #include <QCheckBox>
@@ -23,51 +21,30 @@ namespace zorbitan {
 
 Startplay2::Startplay2(ScreenNavigator& navigator) : GameWindow(navigator)
 {
-    setWindowTitle(QStringLiteral(" "));
-    setObjectName(QStringLiteral("Startplay2"));
-    setAccessibleName(tr("Zorbitan: choose the number of players"));
-    paintBackground(*this, colours::red);
-    setDesignedSize(5580, 6570);
-    createControls();
-}
-
-void Startplay2::createControls()
-{
-    addLabel(this, "Label4", QStringLiteral("ZORBITAN"), {120, 240, 5355, 1095}, tahoma(39.75));
-    auto* rules = addButton(this, "Label6", tr("The Rules"), {720, 1440, 1935, 435}, arial(15.75));
-    auto* logo = new QLabel(this);
-    logo->setObjectName(QStringLiteral("Image2"));
-    logo->setAccessibleName(tr("Zorbitan logo"));
-    place(*logo, {3600, 1440, 1500, 2085});
-    Check1_ = addCheckBox(this, "Check1", tr("Play Sound"), {720, 2040, 1695, 375}, arial(12));
+    setUp(Startplay2Layout);
+    control(QStringLiteral("Image2"))->setAccessibleName(tr("Zorbitan logo"));
+    Check1_ = control<QCheckBox>(QStringLiteral("Check1"));
     Check1_->setChecked(true);
-    auto* teachers = addButton(this, "Label7", tr("For Teachers"), {720, 2640, 2760, 435}, arial(15.75));
-    Check3_ = addCheckBox(this, "Check3", tr("Hide Desktop"), {720, 3900, 1935, 375}, arial(12));
+    Check3_ = control<QCheckBox>(QStringLiteral("Check3"));
     Check3_->setChecked(true);
     Check3_->hide();
-    auto* heading =
-        addClickLabel(this, "Label2_0", tr("Select Number of Players"), {240, 4440, 5160, 600}, arial(20.25));
     static const std::array<const char*, maxPlayers> players{QT_TR_NOOP("1 player"), QT_TR_NOOP("2 players"),
                                                              QT_TR_NOOP("3 players"), QT_TR_NOOP("4 players")};
     for (int i = 0; i < maxPlayers; ++i) {
-        const QString name = QStringLiteral("Label1_%1").arg(i);
-        auto* number =
-            addButton(this, qPrintable(name), QString::number(i + 1), {720 + i * 1110, 5040, 855, 735}, tahoma(26.25));
+        auto* number = control<ClickLabel>(QStringLiteral("Label1_%1").arg(i));
         number->setAccessibleName(tr(players.at(static_cast<std::size_t>(i))));
         connect(number, &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
     }
-    auto* address =
-        addButton(this, "Label2_12", toQString(publisher::webAddressShown), {720, 5940, 3315, 375}, tahoma(12));
-    auto* exit = addButton(this, "Label3_0", tr("Exit"), {4680, 5940, 735, 375}, arial(12.75));
-    addLabel(this, "Label5", translated(publisher::notice), {0, 6360, 5535, 255}, arial(8.25, false));
-
-    connect(rules, &ClickLabel::clicked, this, [this] { Label6_Click(); });
-    connect(teachers, &ClickLabel::clicked, this, [this] { Label7_Click(); });
+    const auto onClick = [this](const char* name, void (Startplay2::*step)()) {
+        connect(control<ClickLabel>(QString::fromLatin1(name)), &ClickLabel::clicked, this, step);
+    };
+    onClick("Label6", &Startplay2::Label6_Click);
+    onClick("Label7", &Startplay2::Label7_Click);
+    onClick("Label2_0", &Startplay2::Label2_Click);
+    onClick("Label2_12", &Startplay2::Label2_Click);
+    onClick("Label3_0", &Startplay2::Label3_Click);
     connect(Check1_, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     connect(Check3_, &QCheckBox::clicked, this, [this] { Check3_Click(); });
-    connect(heading, &ClickLabel::clicked, this, [this] { Label2_Click(); });
-    connect(address, &ClickLabel::clicked, this, [this] { Label2_Click(); });
-    connect(exit, &ClickLabel::clicked, this, [this] { Label3_Click(); });
 }
 
 void Startplay2::Form_Load()
@@ -81,7 +58,7 @@ void Startplay2::Form_Load()
 bool Startplay2::openingSteps()
 {
     centreAtOwnSize(*this);
-    if (!loadPicture(*findChild<QLabel*>(QStringLiteral("Image2")), workingFolder(), "Images\\logo2.jpg")) {
+    if (!loadPicture(*control<QLabel>(QStringLiteral("Image2")), workingFolder(), "Images\\logo2.jpg")) {
         return false;
     }
     if (roomForBackdrop(displaySizeTwips())) {

@@ -19,7 +19,6 @@ public:
     void Form_Load() override;
 
 private:
-    void createControls();
     bool openingSteps();
     void Check1_Click();
     void Check3_Click();

@@ -22,7 +22,6 @@ public:
     void readOkAsCancel();
 
 private:
-    void createControls();
     void Label5_Click();
     void Label6_Click();
     void Label7_Click();

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "Publisher.h"
 #include "Rgb.h"
 #include "Twips.h"
 
@@ -56,6 +57,28 @@ struct ControlLayout {
     // first at place and the others as far off as their squares are from the first.
     bool onEverySquare = false;
 };
+
+// Rows that several screens share: the game's name at the top, a small "Exit" (in the
+// screen's own words) and the publisher's notice at the foot.
+constexpr ControlLayout gameName(int top)
+{
+    return {"Label4",   ControlKind::Label, {120, top, 5355, 1095}, {FaceFamily::Tahoma, 39.75},
+            "ZORBITAN", colours::yellow,    Words::AsTheyStand};
+}
+constexpr ControlLayout smallExit(const char* words, int left, int top)
+{
+    return {"Label3_0", ControlKind::Button, {left, top, 735, 375}, {FaceFamily::Arial, 12.75}, words};
+}
+constexpr ControlLayout notice(const char* name, int top)
+{
+    return {name,
+            ControlKind::Label,
+            {0, top, 5535, 255},
+            {FaceFamily::Arial, 8.25, false},
+            publisher::notice.data(),
+            colours::yellow,
+            Words::OfTheGame};
+}
 
 // A square of the board and the gap to the next, across and down.
 inline constexpr int boardPitchTwips = 660;
