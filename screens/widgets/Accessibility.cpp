@@ -72,10 +72,8 @@ Announcements& Announcements::instance()
 
 void announce(QWidget& widget)
 {
-    QAccessibleEvent event(&widget, QAccessible::Alert);
-    QAccessible::updateAccessibility(&event);
-    // Qt's Linux bridge forwards no alert. A screen reader reads out a change of the focused
-    // control's description: the control with the focus (or the window) carries the message.
+    // Qt's Linux bridge forwards no alert, but a screen reader reads out a change of the
+    // focused control's description: the control with the focus (or the window) carries it.
     QWidget* focused = widget.window()->focusWidget();
     QWidget& teller = focused != nullptr ? *focused : *widget.window();
     const QString message = QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
