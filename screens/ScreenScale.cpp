@@ -27,6 +27,7 @@ namespace {
 constexpr const char* designedPlace = "zorbitanTwips";
 constexpr const char* designedFace = "zorbitanFacePixels";
 constexpr const char* designedPicture = "zorbitanPicture";
+constexpr const char* largerPictures = "zorbitanLargerPictures";
 constexpr const char* growsToFit = "zorbitanGrowsToFit";
 
 void widenToFit(QLabel& label)
@@ -64,8 +65,13 @@ void scalePicture(QLabel& label, const ScreenScale& scale, bool newPicture = fal
     if (picture.isNull() || (!newPicture && label.pixmap().size() == wanted)) {
         return;
     }
-    label.setPixmap(wanted == picture.size() ? picture
-                                             : picture.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPixmap source = picture; // the smallest drawing as large as wanted, else the largest there is
+    for (const QPixmap& larger : label.property(largerPictures).value<QList<QPixmap>>()) {
+        source = source.width() < wanted.width() && !larger.isNull() ? larger : source;
+    }
+    source.setDevicePixelRatio(1); // shown pixel for pixel, whatever "@2x" in its name says
+    label.setPixmap(wanted == source.size() ? source
+                                            : source.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 QFont fontOf(const Face& face)
@@ -169,9 +175,10 @@ void place(QWidget& control, const TwipRect& rect)
     applyScale(control, scaleOf(control));
 }
 
-void showPicture(QLabel& label, const QPixmap& picture)
+void showPicture(QLabel& label, const QPixmap& picture, const QList<QPixmap>& larger)
 {
     label.setProperty(designedPicture, picture.isNull() ? QVariant() : QVariant(picture));
+    label.setProperty(largerPictures, QVariant::fromValue(larger));
     if (picture.isNull()) {
         label.clear();
     }

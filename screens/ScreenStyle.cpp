@@ -11,6 +11,7 @@
 #include "widgets/GameCheckBox.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QPixmap>
 
 namespace zorbitan {
@@ -106,7 +107,12 @@ bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view game
         return false;
     }
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    showPicture(label, picture);
+    const QFileInfo file(path);
+    QList<QPixmap> larger; // "zorbitanmd@2x.bmp" beside "zorbitanmd.bmp"
+    for (const char* times : {"@2x.", "@3x."}) {
+        larger << readPicture(file.dir().filePath(file.completeBaseName() + times + file.suffix()));
+    }
+    showPicture(label, picture, larger);
     return true;
 }
 

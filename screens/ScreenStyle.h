@@ -42,7 +42,8 @@ ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, c
 QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font);
 
 // Shows a picture of the working folder in the label, at the picture's own size from
-// the label's top left corner. False, and the label left empty, when it cannot be read.
+// the label's top left corner, and its larger drawings beside it where the screen is shown
+// larger. False, and the label left empty, when it cannot be read.
 bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view gamePath);
 
 } // namespace zorbitan

@@ -15,8 +15,8 @@ start_work
 echo "== install"
 prefix=$work/usr
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/zorbitan lib/zorbitan/zorbitan_sound.so share/zorbitan/Images/zorbitanmd.bmp \
-    share/zorbitan/Images/logo2.jpg share/zorbitan/wav/klaxon.wav share/applications/$app.desktop \
+for file in bin/zorbitan lib/zorbitan/zorbitan_sound.so share/zorbitan/wav/klaxon.wav share/applications/$app.desktop \
+    $(for larger in "" @2x @3x; do echo "share/zorbitan/Images/zorbitanmd$larger.bmp share/zorbitan/Images/logo2$larger.jpg"; done) \
     share/metainfo/$app.metainfo.xml share/icons/hicolor/scalable/apps/$app.svg \
     $(for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x$size/apps/$app.png"; done); do
     [ -f "$prefix/$file" ] || fail "$file is not installed"

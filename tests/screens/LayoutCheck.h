@@ -17,7 +17,7 @@ namespace zorbitan::testing {
 // by control. Checked at the design's size, then with the window dragged to 1.5, 2 and 1.3 times
 // it and to a wider and a taller shape, where the design fills the window, centred with even
 // margins in the window's colour: every place and face the design's times the scale, within a
-// pixel, no words cut at the window's edge; at 2, words as sharp.
+// pixel, no words cut at the window's edge; at 2, all as sharp.
 // Returns what differs, a line each; saves build/screenshots/layout-SCREEN-STATE[-at-S].png.
 QStringList differencesFromLayout(QWidget& screen, const QString& state = {});
 

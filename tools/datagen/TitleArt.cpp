@@ -72,7 +72,7 @@ void paintName(QPainter& painter, const QRectF& box, double points)
 }
 
 // A corner of the board, five by five, with a blue line of three and a red rival.
-void paintBoard(QPainter& painter, QPoint topLeft)
+void paintBoard(QPainter& painter, QPoint topLeft, double scale)
 {
     constexpr int squares = 5;
     constexpr int size = 27;
@@ -95,7 +95,7 @@ void paintBoard(QPainter& painter, QPoint topLeft)
             const SquareColour colour = designedSquareColour(n);
             const int owner = counters.at((static_cast<std::size_t>(row) * squares) + column);
             if (owner >= 0) {
-                painter.drawImage(square, drawCounter(colour, owner));
+                painter.drawImage(square, drawCounter(colour, owner, scale));
             } else {
                 painter.fillRect(square, toQColor(squareColourInfo(colour).rgb));
                 painter.setPen(Qt::black);
@@ -106,25 +106,36 @@ void paintBoard(QPainter& painter, QPoint topLeft)
 }
 } // namespace
 
-QImage drawTitlePicture()
+namespace {
+// A picture of the size given, drawn at the scale on the sky.
+QImage canvas(QSize size, double scale, QPainter& painter)
 {
-    QImage image(320, 240, QImage::Format_RGB32);
-    QPainter painter(&image);
+    QImage image(size * scale, QImage::Format_RGB32);
+    painter.begin(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintSky(painter, image.rect());
+    if (scale != 1) {
+        painter.scale(scale, scale);
+    }
+    paintSky(painter, QRect(QPoint(), size));
+    return image;
+}
+} // namespace
+
+QImage drawTitlePicture(double scale)
+{
+    QPainter painter;
+    QImage image = canvas({320, 240}, scale, painter);
     paintPlanet(painter, QPointF(262, 150), 30);
     paintPlanet(painter, QPointF(40, 200), 12);
-    paintBoard(painter, QPoint(80, 78));
+    paintBoard(painter, QPoint(80, 78), scale);
     paintName(painter, QRectF(0, 6, 320, 60), 30);
     return image;
 }
 
-QImage drawLogo()
+QImage drawLogo(double scale)
 {
-    QImage image(100, 139, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintSky(painter, image.rect());
+    QPainter painter;
+    QImage image = canvas({100, 139}, scale, painter);
     paintPlanet(painter, QPointF(50, 62), 24);
     paintName(painter, QRectF(0, 104, 100, 28), 10.5);
     return image;

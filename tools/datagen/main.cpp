@@ -58,6 +58,19 @@ bool writeCounters(const QDir& counters)
     return ok;
 }
 
+// The title picture and the logo, and beside each the same drawing at twice and three times
+// its size (Qt's "@2x" names) for the game shown larger.
+bool writePictures(const QDir& images)
+{
+    bool ok = true;
+    for (const int scale : {1, 2, 3}) {
+        const QString larger = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        ok = drawTitlePicture(scale).save(images.filePath("zorbitanmd" + larger + ".bmp"), "BMP") &&
+             drawLogo(scale).save(images.filePath("logo2" + larger + ".jpg"), "JPG", 92) && ok;
+    }
+    return ok;
+}
+
 // hicolor/<n>x<n>/apps/<id>.png at the sizes menus use, and hicolor/scalable/apps/<id>.svg.
 bool writeIcons(const QDir& theme)
 {
@@ -90,8 +103,7 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    const bool ok = drawTitlePicture().save(out.filePath(QStringLiteral("Images/zorbitanmd.bmp")), "BMP") &&
-                    drawLogo().save(out.filePath(QStringLiteral("Images/logo2.jpg")), "JPG", 92) &&
+    const bool ok = writePictures(QDir(out.filePath(QStringLiteral("Images")))) &&
                     writeCounters(QDir(out.filePath(QStringLiteral("counters")))) &&
                     writeSounds(QDir(out.filePath(QStringLiteral("wav"))));
     if (!ok) {
