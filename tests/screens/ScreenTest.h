@@ -22,16 +22,15 @@ namespace zorbitan::testing {
 
 // Real screens, offscreen, in a working folder of their own that shares the built
 // pictures and sounds; sounds recorded, the program's ends counted, the cards chosen.
-class ScreenTest : public ::testing::Test {
-protected:
-    ScreenTest()
+struct Screens {
+    Screens()
     {
         for (const QString& data : QStringList{"Images", "counters", "wav"}) {
             QFile::link(QDir::current().absoluteFilePath(data), folder.filePath(data));
         }
     }
 
-    ~ScreenTest() override
+    ~Screens()
     {
         navigator.endProgram();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -46,5 +45,7 @@ protected:
                                [this] { return random(); }, QDir(folder.path()), QDir(folder.path()),
                                [this] { ++programEnds; }}};
 };
+
+class ScreenTest : public ::testing::Test, public Screens {};
 
 } // namespace zorbitan::testing

@@ -55,7 +55,7 @@ TEST(CardChoiceSettings, EveryFileGivesAChoiceThatDealsEveryLevel)
         {nullptr, nullptr, design, false, false},
         {"", "", design, false, false},
         {teachers.c_str(), nullptr, choiceOf({3, 4}, false, 3), false, false},
-        {"[Cards]\nLevel1Tables=5\nColour=blue\n[Other]\nLevel1Tables=7\n", nullptr, choiceOf({5}, true), false, false},
+        {"[Cards]\nLevel1Tables=1, 10\nColour=blue\n[Other]\nLevel1Tables=7\n", nullptr, choiceOf({1, 10}, true), false, false},
         {"[Cards]\nLevel1Tables=5\n", teachers.c_str(), choiceOf({5}, false, 3), false, false},
         {"[Cards]\nLevel1Tables=5\nLocked=false\n", locks.c_str(), choiceOf({3, 4}, false, 3), true, false},
         {"/", nullptr, design, false, true},
