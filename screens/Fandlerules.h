@@ -29,7 +29,6 @@ protected:
     bool closedByPlayer() override;
 
 private:
-    void createControls();
     void Label3_Click();
 
     QLabel* Image1_ = nullptr;

@@ -3,11 +3,10 @@
 
 #include "Grey.h"
 
-#include "ScreenStyle.h"
 #include "WindowServices.h"
+#include "layout/Layouts.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -16,13 +15,11 @@ namespace zorbitan {
 Grey::Grey(ScreenNavigator& navigator) : GameWindow(navigator)
 {
     makeBackdrop(*this);
-    setObjectName(QStringLiteral("Grey"));
-    setAccessibleName(QCoreApplication::translate("zorbitan::Grey", "Zorbitan: background"));
+    setUp(GreyLayout);
 }
 
 void Grey::Form_Load()
 {
-    paintBackground(*this, Rgb{49, 135, 215});
     // Covering the display by hand: a full-screen request may be refused or shrunk
     // where there is no window manager.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -6,12 +6,11 @@
 #include "GamePaths.h"
 #include "QtConversions.h"
 #include "ScreenScale.h"
-#include "widgets/ClickLabel.h"
-#include "widgets/ControlSync.h"
 #include "widgets/GameCheckBox.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPixmap>
 
 namespace zorbitan {
@@ -32,20 +31,6 @@ void styleLabel(QLabel& label, const QFont& font)
     label.setWordWrap(true);
 }
 
-QLabel* makeLabel(QWidget* parent, const QFont& font)
-{
-    auto* label = new QLabel(parent);
-    styleLabel(*label, font);
-    return label;
-}
-
-ButtonLabel* makeButton(QWidget* parent, const QFont& font)
-{
-    auto* button = new ButtonLabel(parent);
-    styleLabel(*button, font);
-    return button;
-}
-
 QCheckBox* makeCheckBox(QWidget* parent, const QFont& font)
 {
     auto* box = new GameCheckBox(parent);
@@ -56,47 +41,6 @@ QCheckBox* makeCheckBox(QWidget* parent, const QFont& font)
     box->setBackgroundRole(QPalette::Window);
     paintBackground(*box, colours::red);
     return box;
-}
-
-namespace {
-template <typename Control>
-Control* finish(Control* control, const char* name, const QString& text, const TwipRect& rect)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setText(text);
-    place(*control, rect);
-    return control;
-}
-} // namespace
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font,
-                 Rgb colour)
-{
-    QLabel* label = makeLabel(parent, font);
-    setTextColour(*label, colour);
-    return finish(label, name, text, rect);
-}
-
-ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
-                          const QFont& font, Rgb colour)
-{
-    auto* label = new ClickLabel(parent);
-    styleLabel(*label, font);
-    setTextColour(*label, colour);
-    return finish(label, name, text, rect);
-}
-
-ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font,
-                       Rgb colour)
-{
-    ButtonLabel* button = makeButton(parent, font);
-    setTextColour(*button, colour);
-    return finish(button, name, text, rect);
-}
-
-QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font)
-{
-    return finish(makeCheckBox(parent, font), name, text, rect);
 }
 
 bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view gamePath)

@@ -5,10 +5,8 @@
 
 #include "Rgb.h"
 #include "ScreenScale.h"
-#include "Twips.h"
 
 #include <QFont>
-#include <QString>
 #include <string_view>
 
 class QCheckBox;
@@ -18,28 +16,14 @@ class QWidget;
 
 namespace zorbitan {
 
-class ButtonLabel;
-class ClickLabel;
-
 // The look the game's screens share: filled window backgrounds, transparent labels
 // with centred text that wraps, black buttons, and red tick boxes with yellow text.
-// Controls are placed in twips within the window's client area (see ScreenScale.h).
+// Each screen's controls are made from its layout table (see ScreenScale.h).
 
 void paintBackground(QWidget& widget, Rgb colour);
 void styleLabel(QLabel& label, const QFont& font);
 
-QLabel* makeLabel(QWidget* parent, const QFont& font);
-ButtonLabel* makeButton(QWidget* parent, const QFont& font);
 QCheckBox* makeCheckBox(QWidget* parent, const QFont& font);
-
-// A control placed, named and captioned in one go.
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font,
-                 Rgb colour = colours::yellow);
-ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& rect,
-                          const QFont& font, Rgb colour = colours::yellow);
-ButtonLabel* addButton(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font,
-                       Rgb colour = colours::yellow);
-QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& text, const TwipRect& rect, const QFont& font);
 
 // Shows a picture of the working folder in the label, at the picture's own size from
 // the label's top left corner, and its larger drawings beside it where the screen is shown

@@ -6,10 +6,10 @@
 #include "CardChoiceSettings.h"
 #include "Cards.h"
 #include "Fandlerules.h"
-#include "Fonts.h"
 #include "QtConversions.h"
 #include "ScreenStyle.h"
 #include "WindowServices.h"
+#include "layout/Layouts.h"
 #include "widgets/ClickLabel.h"
 
 #include <QCheckBox>
@@ -30,70 +30,39 @@ constexpr const char* kindWords[factKindCount] = {
 };
 
 QString kindNamed(int kind) { return QCoreApplication::translate("zorbitan::Fandlerules", kindWords[kind]).mid(2); }
-
-constexpr int tablesTop[2] = {1080, 2520};
-constexpr int kindsTop = 4200;
-constexpr int lineHeight = 420;
 } // namespace
 
 TeacherChoice::TeacherChoice(ScreenNavigator& navigator) : GameWindow(navigator)
 {
-    setWindowTitle(QStringLiteral(" "));
-    setObjectName(QStringLiteral("TeacherChoice"));
-    setAccessibleName(tr("Zorbitan: choose the cards each level deals"));
-    paintBackground(*this, colours::red);
-    createControls();
-}
-
-void TeacherChoice::createControls()
-{
-    addLabel(this, "Label1", tr("For Teachers: the Cards Each Level Deals"), {0, 120, 12000, 360}, arial(15.75));
-    auto* exit = addButton(this, "Label3_0", tr("Exit"), {11160, 60, 735, 375}, arial(12.75));
-    connect(exit, &ClickLabel::clicked, this, [this] { Label3_Click(); });
-    const char* headings[] = {QT_TR_NOOP("Level 1 – Yellow band: times tables"),
-                              QT_TR_NOOP("Level 2 – Purple band: times tables"),
-                              QT_TR_NOOP("Level 3 – Blue band: number facts")};
-    const int headingTops[] = {tablesTop[0] - 420, tablesTop[1] - 420, kindsTop - 420};
-    for (int level = 0; level < 3; ++level) {
-        addLabel(this, qPrintable(QStringLiteral("Label5_%1").arg(level + 1)), tr(headings[level]),
-                 {120, headingTops[level], 11700, 405}, arial(12))
-            ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
+    setUp(TeacherChoiceLayout);
+    connect(control<ClickLabel>(QStringLiteral("Label3_0")), &ClickLabel::clicked, this, [this] { Label3_Click(); });
     for (int level = 1; level <= 2; ++level) {
-        levelBoxes_.at(level - 1) = addTablesBoxes(level, tablesTop[level - 1]);
+        levelBoxes_.at(level - 1) = findTablesBoxes(level);
     }
     for (int kind = 0; kind < factKindCount; ++kind) {
         const int cards = static_cast<int>(level3CardsOf(FactKinds().set(static_cast<std::size_t>(kind))).size());
-        QCheckBox* box = addCheckBox(this, qPrintable(QStringLiteral("Check5_%1").arg(kind)),
-                                     tr("%1 (%2 cards)").arg(kindNamed(kind)).arg(cards),
-                                     {120, kindsTop + kind * lineHeight, 6000, 375}, arial(12));
+        auto* box = control<QCheckBox>(QStringLiteral("Check5_%1").arg(kind));
+        box->setText(tr("%1 (%2 cards)").arg(kindNamed(kind)).arg(cards));
         box->setAccessibleName(box->text());
         box->installEventFilter(this);
         connect(box, &QCheckBox::clicked, this, [this, box] { boxClicked(box); });
         kindBoxes_.at(kind) = box;
     }
-    cards_ = addLabel(this, "Label6", QString(), {6360, kindsTop, 5520, 3600}, arial(9.75, false));
-    cards_->setWordWrap(true);
-    cards_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* design = addButton(this, "Label4", tr("Back to the design"), {120, 7320, 3600, 435}, arial(12.75));
-    connect(design, &ClickLabel::clicked, this, [this] { Label4_Click(); });
-    why_ = addLabel(this, "Label2", QString(), {120, 7920, 11700, 855}, arial(12, false));
-    why_->setWordWrap(true);
-    why_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cards_ = control<QLabel>(QStringLiteral("Label6"));
+    connect(control<ClickLabel>(QStringLiteral("Label4")), &ClickLabel::clicked, this, [this] { Label4_Click(); });
+    why_ = control<QLabel>(QStringLiteral("Label2"));
 }
 
-TeacherChoice::TablesBoxes TeacherChoice::addTablesBoxes(int level, int top)
+TeacherChoice::TablesBoxes TeacherChoice::findTablesBoxes(int level)
 {
     TablesBoxes boxes;
     for (int table = 1; table <= highestTable; ++table) {
-        QCheckBox* box = addCheckBox(this, qPrintable(QStringLiteral("Check%1_%2").arg(2 * level - 1).arg(table)),
-                                     QString::number(table), {120 + (table - 1) * 840, top, 780, 375}, arial(12));
+        auto* box = control<QCheckBox>(QStringLiteral("Check%1_%2").arg(2 * level - 1).arg(table));
         box->setAccessibleName(tr("Level %1, the %2 times table").arg(level).arg(table));
         connect(box, &QCheckBox::clicked, this, [this, box] { boxClicked(box); });
         boxes.tables.at(table - 1) = box;
     }
-    boxes.divisions = addCheckBox(this, qPrintable(QStringLiteral("Check%1").arg(2 * level)), tr("Divisions"),
-                                  {8640, top, 3000, 375}, arial(12));
+    boxes.divisions = control<QCheckBox>(QStringLiteral("Check%1").arg(2 * level));
     boxes.divisions->setAccessibleName(tr("Level %1, divisions").arg(level));
     connect(boxes.divisions, &QCheckBox::clicked, this,
             [this, level] { boxClicked(levelBoxes_.at(level - 1).divisions); });
@@ -128,7 +97,7 @@ void TeacherChoice::showChoice()
     for (QCheckBox* box : findChildren<QCheckBox*>()) {
         box->setEnabled(!locked_);
     }
-    findChild<QWidget*>(QStringLiteral("Label4"))->setEnabled(!locked_);
+    control(QStringLiteral("Label4"))->setEnabled(!locked_);
 }
 
 // The cards of a kind of fact, when the pointer or the keyboard comes to its box.

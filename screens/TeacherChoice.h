@@ -34,8 +34,7 @@ private:
         QCheckBox* divisions = nullptr;
     };
 
-    void createControls();
-    TablesBoxes addTablesBoxes(int level, int top);
+    TablesBoxes findTablesBoxes(int level);
     void showChoice();
     void showCardsOf(int kind);
     void boxClicked(QCheckBox* box);

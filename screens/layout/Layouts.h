@@ -9,8 +9,11 @@ namespace zorbitan {
 
 // Each screen's layout table, in a file of its own beside this one.
 extern const ScreenLayout fan1Layout;
+extern const ScreenLayout FandlerulesLayout;
+extern const ScreenLayout GreyLayout;
 extern const ScreenLayout PlaylevelLayout;
 extern const ScreenLayout Startplay2Layout;
+extern const ScreenLayout TeacherChoiceLayout;
 extern const ScreenLayout TitlefrmLayout;
 
 } // namespace zorbitan

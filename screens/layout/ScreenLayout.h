@@ -59,7 +59,7 @@ struct ControlLayout {
 };
 
 // Rows that several screens share: the game's name at the top, a small "Exit" (in the
-// screen's own words) and the publisher's notice at the foot.
+// screen's own words), the heading across a page, and the publisher's notice at the foot.
 constexpr ControlLayout gameName(int top)
 {
     return {"Label4",   ControlKind::Label, {120, top, 5355, 1095}, {FaceFamily::Tahoma, 39.75},
@@ -68,6 +68,10 @@ constexpr ControlLayout gameName(int top)
 constexpr ControlLayout smallExit(const char* words, int left, int top)
 {
     return {"Label3_0", ControlKind::Button, {left, top, 735, 375}, {FaceFamily::Arial, 12.75}, words};
+}
+constexpr ControlLayout screenHeading(const char* name, const char* words)
+{
+    return {name, ControlKind::Label, {0, 120, 12000, 360}, {FaceFamily::Arial, 15.75}, words};
 }
 constexpr ControlLayout notice(const char* name, int top)
 {
