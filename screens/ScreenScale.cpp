@@ -5,6 +5,7 @@
 
 #include "Board.h"
 #include "Fonts.h"
+#include "GamePaths.h"
 #include "GameWindow.h"
 #include "QtConversions.h"
 #include "ScreenStyle.h"
@@ -66,8 +67,10 @@ void scalePicture(QLabel& label, const ScreenScale& scale, bool newPicture = fal
         return;
     }
     QPixmap source = picture; // the smallest drawing as large as wanted, else the largest there is
-    for (const QPixmap& larger : label.property(largerPictures).value<QList<QPixmap>>()) {
-        source = source.width() < wanted.width() && !larger.isNull() ? larger : source;
+    const QStringList larger = label.property(largerPictures).toStringList();
+    for (auto file = larger.begin(); file != larger.end() && source.width() < wanted.width(); ++file) {
+        const QPixmap drawing = readPicture(*file);
+        source = drawing.isNull() ? source : drawing;
     }
     source.setDevicePixelRatio(1); // shown pixel for pixel, whatever "@2x" in its name says
     label.setPixmap(wanted == source.size() ? source
@@ -175,10 +178,10 @@ void place(QWidget& control, const TwipRect& rect)
     applyScale(control, scaleOf(control));
 }
 
-void showPicture(QLabel& label, const QPixmap& picture, const QList<QPixmap>& larger)
+void showPicture(QLabel& label, const QPixmap& picture, const QStringList& largerFiles)
 {
     label.setProperty(designedPicture, picture.isNull() ? QVariant() : QVariant(picture));
-    label.setProperty(largerPictures, QVariant::fromValue(larger));
+    label.setProperty(largerPictures, largerFiles);
     if (picture.isNull()) {
         label.clear();
     }

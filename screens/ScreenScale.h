@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QPixmap;
@@ -36,9 +37,9 @@ ScreenScale scaleOf(const QWidget& control);
 // Each control remembers its place in twips, its face and its picture as designed, so
 // the screen can lay it out again at any scale; each is shown at the screen's scale now.
 void place(QWidget& control, const TwipRect& rect);
-// Larger drawings of the picture (twice, three times its size; null where there is none)
-// stand in for it, scaled down smoothly, where the screen is shown larger.
-void showPicture(QLabel& label, const QPixmap& picture, const QList<QPixmap>& larger = {});
+// Larger drawings of the picture (files of twice and three times its size, where they are)
+// are read only where the screen is shown larger, and stand in for it scaled down smoothly.
+void showPicture(QLabel& label, const QPixmap& picture, const QStringList& largerFiles = {});
 QSize designedPictureSize(const QLabel& label);
 // Keeps a one-line caption whole: a label whose text is wider than its box grows
 // sideways around its centre instead of breaking the line, at any scale.

@@ -52,9 +52,9 @@ bool loadPicture(QLabel& label, const QDir& workingFolder, std::string_view game
     }
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QFileInfo file(path);
-    QList<QPixmap> larger; // "zorbitanmd@2x.bmp" beside "zorbitanmd.bmp"
+    QStringList larger; // "zorbitanmd@2x.bmp" beside "zorbitanmd.bmp"
     for (const char* times : {"@2x.", "@3x."}) {
-        larger << readPicture(file.dir().filePath(file.completeBaseName() + times + file.suffix()));
+        larger << file.dir().filePath(file.completeBaseName() + times + file.suffix());
     }
     showPicture(label, picture, larger);
     return true;
