@@ -77,9 +77,11 @@ TEST(CardChoiceSettings, EveryFileGivesAChoiceThatDealsEveryLevel)
     }
     CardChoice kept = choiceOf({3, 4}, false, 0b1000001);
     kept.level2 = tablesOf({7}, true);
-    for (const auto& [system, keeps] : {std::pair{"", true}, {"[Cards]\nLocked=true\n", false}}) {
-        const SettingsFiles written(nullptr, system);
-        EXPECT_EQ(keepCardChoice(kept), keeps);
+    for (const auto& [user, system, keeps] : {std::tuple<const char*, const char*, bool>{nullptr, "", true},
+                                              {nullptr, "[Cards]\nLocked=true\n", false},
+                                              {"/", "", false}}) { // a folder where the user's file goes
+        const SettingsFiles written(user, system);
+        EXPECT_EQ(keepCardChoice(kept), keeps) << (user != nullptr ? user : "") << system;
         EXPECT_TRUE(readCardChoice().choice == (keeps ? kept : design)) << system;
     }
 }
