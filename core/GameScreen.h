@@ -32,11 +32,8 @@ struct GameScreenControls {
     Label Label7{gameText("GameText", "ANSWER"), colours::white, false, true};
     Label Label6{"ZORBITAN", colours::white, false, true, {}, -1, true};
     Label Label11{"Level 1", colours::yellow, false, true};
-    Label Label10{gameText("GameText", "Your answer is incorrect. You have lost your turn."),
-                  colours::white,
-                  false,
-                  true,
-                  {1920, 8160, 7800, 600}};
+    Label Label10{gameText("GameText", "Your answer is incorrect. You have lost your turn."), colours::white, false,
+                  true};
     Label Label8{"", colours::yellow, true, true};
     std::array<Label, 2> Label3{{
         {gameText("GameText", "Exit"), colours::buttonBlue, true, true},

@@ -82,8 +82,7 @@ void GameWindow::setDesignedSize(int widthTwips, int heightTwips)
     setMinimumSize(sizeAt(zoomSteps.front()));
     scale_ = {scale, {}};
     resize(sizeAt(scale));
-    layOut(*this, scale_);
-    keepWordsAbove(*this, sizeAt(scale).height());
+    layOutControls();
 }
 
 void GameWindow::centreform()
@@ -92,6 +91,12 @@ void GameWindow::centreform()
     setDesignedSize(standardClientWidthTwips, standardClientHeightTwips);
     centreAtOwnSize(*this);
     QGuiApplication::restoreOverrideCursor();
+}
+
+void GameWindow::layOutControls()
+{
+    layOut(*this, scale_);
+    keepWordsAbove(*this, scale_.origin.y() + sizeAt(scale_.scale).height());
 }
 
 QSize GameWindow::sizeAt(double scale) const
@@ -127,8 +132,7 @@ void GameWindow::resizeEvent(QResizeEvent* event)
     const ScreenScale now{scale, QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2)};
     if (now.scale != scale_.scale || now.origin != scale_.origin) {
         scale_ = now;
-        layOut(*this, scale_);
-        keepWordsAbove(*this, now.origin.y() + shown.height());
+        layOutControls();
         laidOut();
     }
 }

@@ -69,6 +69,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Every control at the screen's scale now, its foot's words kept whole.
+    void layOutControls();
     QSize sizeAt(double scale) const;
     double largestFittingScale() const;
     void addSizeKeys();

@@ -67,11 +67,15 @@ void scalePicture(QLabel& label, const ScreenScale& scale, bool newPicture = fal
         return;
     }
     QPixmap source = picture; // the smallest drawing as large as wanted, else the largest there is
-    const QStringList larger = label.property(largerPictures).toStringList();
-    for (auto file = larger.begin(); file != larger.end() && source.width() < wanted.width(); ++file) {
-        const QPixmap drawing = readPicture(*file);
-        source = drawing.isNull() ? source : drawing;
+    QVariantList larger = label.property(largerPictures).toList();
+    for (auto drawing = larger.begin(); drawing != larger.end() && source.width() < wanted.width(); ++drawing) {
+        if (drawing->typeId() == QMetaType::QString) { // each file read once, when it is first wanted
+            *drawing = readPicture(drawing->toString());
+        }
+        const auto read = drawing->value<QPixmap>();
+        source = read.isNull() ? source : read;
     }
+    label.setProperty(largerPictures, larger);
     source.setDevicePixelRatio(1); // shown pixel for pixel, whatever "@2x" in its name says
     label.setPixmap(wanted == source.size() ? source
                                             : source.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
