@@ -272,9 +272,11 @@ QStringList differencesFromLayout(QWidget& screen, const QString& state)
 {
     const QSize designed = screen.size();
     // Larger, then maximised on displays wider and taller than the design; the backdrop
-    // covers the display at any size.
-    const QList<std::pair<double, QSize>> sizes{
-        {1, {}}, {1.5, {}}, {2, {}}, {1.3, {}}, {2.42, {designed.width() / 3, 0}}, {1.7, {0, designed.height() / 4}}};
+    // covers the display at any size. No more room is {0, 0}: a QSize() is -1 x -1.
+    const QSize wider(designed.width() / 3, 0);
+    const QSize taller(0, designed.height() / 4);
+    const QList<std::pair<double, QSize>> sizes{{1, {0, 0}},   {1.5, {0, 0}}, {2, {0, 0}},
+                                                {1.3, {0, 0}}, {2.42, wider}, {1.7, taller}};
     QStringList differences;
     for (const auto& [size, more] : screen.objectName() == "Grey" ? sizes.mid(0, 1) : sizes) {
         double scale = 1;
