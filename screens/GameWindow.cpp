@@ -96,7 +96,9 @@ void GameWindow::centreform()
 void GameWindow::layOutControls()
 {
     layOut(*this, scale_);
-    keepWordsAbove(*this, scale_.origin.y() + sizeAt(scale_.scale).height());
+    if (scale_.scale != 1) { // at the design's size every word is where it was designed
+        keepWordsAbove(*this, scale_.origin.y() + sizeAt(scale_.scale).height());
+    }
 }
 
 QSize GameWindow::sizeAt(double scale) const
