@@ -153,6 +153,20 @@ double edgeWidth(const QImage& shot, const QRect& area)
     return edges < 8 ? -1 : static_cast<double>(steps) / edges;
 }
 std::map<QString, double> edgesAt1; // by control, of the screen checked last at the design's size
+std::map<QString, int> squaresAt1;  // the width of each tick box's white square
+
+// The longest run of white on any line of the area: the inside of a tick box's square.
+int widestWhite(const QImage& shot, const QRect& area)
+{
+    int widest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(), run = 0; x <= area.right(); ++x) {
+            run = shot.pixel(x, y) == qRgb(255, 255, 255) ? run + 1 : 0;
+            widest = std::max(widest, run);
+        }
+    }
+    return widest;
+}
 
 QString where(const QRect& r)
 {
@@ -216,6 +230,10 @@ QStringList compare(QWidget& widget, const Row& row, const QImage& shot, double 
     }
     const auto* box = qobject_cast<const QCheckBox*>(&widget);
     expect(box == nullptr || box->isChecked() == row.flags.contains(QStringLiteral("ticked")), "ticked wrongly");
+    const int square = box == nullptr ? 0 : widestWhite(shot, at.intersected(shot.rect()));
+    const int squareAt1 = scale == 1 ? (squaresAt1[row.name] = square) : squaresAt1[row.name];
+    expect(std::abs(square - squareAt1 * scale) <= 1 + scale, // its frame may stay a pixel wide
+           QStringLiteral("its square is %1 px wide inside, %2 at 1").arg(square).arg(squareAt1));
     return wrong;
 }
 // The window dragged to the size by its frame, against the table at the scale that fills it.
