@@ -3,6 +3,7 @@
 
 #include "Fandlerules.h"
 
+#include "ScreenScale.h"
 #include "ScreenStyle.h"
 #include "WindowServices.h"
 #include "layout/Layouts.h"
@@ -67,8 +68,8 @@ Fandlerules::Fandlerules(ScreenNavigator& navigator) : GameWindow(navigator)
 void Fandlerules::showDealt()
 {
     const CardChoice& dealt = shared().cardchoice;
-    control<QLabel>(QStringLiteral("Label1_15"))->setText(tablesLine(1, dealt.level1));
-    control<QLabel>(QStringLiteral("Label1_11"))->setText(tablesLine(2, dealt.level2));
+    showWords(*control(QStringLiteral("Label1_15")), tablesLine(1, dealt.level1));
+    showWords(*control(QStringLiteral("Label1_11")), tablesLine(2, dealt.level2));
     const auto factLine = [this](int line) {
         return control<QLabel>(QStringLiteral("Label1_%1").arg(factLines[line]));
     };
@@ -76,7 +77,7 @@ void Fandlerules::showDealt()
     for (int kind = 0; kind < factKindCount; ++kind) {
         if (dealt.level3.test(static_cast<std::size_t>(kind))) {
             QLabel* shown = factLine(line++);
-            shown->setText(tr(designedWords(factLines[kind])));
+            showWords(*shown, tr(designedWords(factLines[kind])));
             shown->show();
         }
     }

@@ -52,8 +52,7 @@ Playlevel::Playlevel(ScreenNavigator& navigator) : GameWindow(navigator)
     // around its centre into the space before the next one.
     growToFit(*control<QLabel>(QStringLiteral("Label6_3")));
     for (int member = 0; member < 3; ++member) {
-        control<QLabel>(QStringLiteral("Label6_%1").arg(member))
-            ->setText(translated(levelStyle(member + 1)->levelCaption));
+        showWords(*control(QStringLiteral("Label6_%1").arg(member)), translated(levelStyle(member + 1)->levelCaption));
     }
     for (int player = 0; player < maxPlayers; ++player) {
         findPlayerRow(player);
@@ -121,9 +120,9 @@ void Playlevel::Form_Load()
 void Playlevel::levelSquareClick(int player, int member)
 {
     for (ButtonLabel* square : squares_[player]) {
-        square->setText(QString());
+        showWords(*square, QString());
     }
-    squares_[player][member]->setText(mark);
+    showWords(*squares_[player][member], mark);
     nameLevelSquares(player);
     shared().playerlevel.at(static_cast<std::size_t>(player) + 1) = static_cast<Integer>(member + 1);
 }

@@ -43,6 +43,34 @@ void widenToFit(QLabel& label)
     }
 }
 
+QString wordsOn(const QWidget& control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        return label->text();
+    }
+    const auto* box = qobject_cast<const QAbstractButton*>(&control);
+    return box != nullptr ? box->text() : QString();
+}
+
+// Whether the control's words, wrapped at words where the control wraps them, stay inside
+// its box in the face.
+bool wordsFit(const QWidget& control, const QString& words, const QFont& face)
+{
+    const QFontMetrics metrics(face);
+    if (const auto* box = qobject_cast<const QCheckBox*>(&control)) { // its square and gap stay as they are
+        const int besideWords = box->sizeHint().width() - box->fontMetrics().horizontalAdvance(words);
+        return besideWords + metrics.horizontalAdvance(words) <= box->width();
+    }
+    const auto& label = static_cast<const QLabel&>(control);
+    const QRect room = label.contentsRect();
+    const QRect needed = metrics.boundingRect(room, label.alignment() | Qt::TextWordWrap, words);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+// The design's face at the scale. A face in whole pixels is not the design's times the
+// scale, and letters at one size are not all the same fraction wider than at another, so
+// words with little room to spare at the design's size could break onto one more line or
+// out of their box: there the face is made a pixel or two smaller, until they fit.
 void scaleFace(QWidget& control, const ScreenScale& scale)
 {
     QVariant face = control.property(designedFace);
@@ -50,10 +78,21 @@ void scaleFace(QWidget& control, const ScreenScale& scale)
         face = control.font().pixelSize();
         control.setProperty(designedFace, face);
     }
-    const int wanted = scale.pixels(face.toInt());
-    if (face.toInt() > 0 && control.font().pixelSize() != wanted) {
-        QFont font = control.font();
-        font.setPixelSize(wanted);
+    if (face.toInt() <= 0) {
+        return;
+    }
+    QFont font = control.font();
+    font.setPixelSize(scale.pixels(face.toInt()));
+    const QString words = wordsOn(control);
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    const bool wraps = label == nullptr || (label->wordWrap() && !label->property(growsToFit).toBool());
+    if (scale.scale != 1 && wraps && !words.isEmpty()) {
+        const int smallest = static_cast<int>(face.toInt() * scale.scale * 0.9);
+        while (font.pixelSize() > smallest && !wordsFit(control, words, font)) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+    }
+    if (control.font().pixelSize() != font.pixelSize()) {
         control.setFont(font);
     }
 }
@@ -132,17 +171,6 @@ QWidget* makeControl(QWidget& screen, const ControlLayout& row)
     return nullptr;
 }
 
-void showWords(QWidget& control, const QString& words)
-{
-    if (auto* clickable = qobject_cast<ClickLabel*>(&control)) {
-        clickable->setText(words);
-    } else if (auto* label = qobject_cast<QLabel*>(&control)) {
-        label->setText(words);
-    } else if (auto* box = qobject_cast<QCheckBox*>(&control)) {
-        box->setText(words);
-    }
-}
-
 void applyScale(QWidget& control, const ScreenScale& scale)
 {
     const QRect twips = control.property(designedPlace).toRect();
@@ -200,6 +228,18 @@ void growToFit(QLabel& label)
     widenToFit(label);
 }
 
+void showWords(QWidget& control, const QString& words)
+{
+    if (auto* clickable = qobject_cast<ClickLabel*>(&control)) {
+        clickable->setText(words);
+    } else if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setText(words);
+    } else if (auto* box = qobject_cast<QCheckBox*>(&control)) {
+        box->setText(words);
+    }
+    scaleFace(control, scaleOf(control));
+}
+
 QString screensOwn(const ScreenLayout& layout, const char* words)
 {
     const QByteArray context = QByteArrayLiteral("zorbitan::") + layout.name;
@@ -212,10 +252,10 @@ QHash<QString, QWidget*> buildControls(QWidget& screen, const ScreenLayout& layo
     const auto add = [&](const ControlLayout& row, const QString& name, const TwipRect& rect) {
         QWidget* control = makeControl(screen, row);
         control->setObjectName(name);
+        place(*control, rect);
         if (row.words != nullptr) {
             showWords(*control, wordsOf(layout, row));
         }
-        place(*control, rect);
         controls.insert(name, control);
     };
     for (const ControlLayout& row : layout.controls) {

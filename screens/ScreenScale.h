@@ -45,6 +45,10 @@ QSize designedPictureSize(const QLabel& label);
 // sideways around its centre instead of breaking the line, at any scale.
 void growToFit(QLabel& label);
 
+// Shows the words on a label or a tick box, in a face that keeps them inside its box at
+// the screen's scale.
+void showWords(QWidget& control, const QString& words);
+
 // Words of the screen's own, in the players' language.
 QString screensOwn(const ScreenLayout& layout, const char* words);
 

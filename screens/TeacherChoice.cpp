@@ -7,6 +7,7 @@
 #include "Cards.h"
 #include "Fandlerules.h"
 #include "QtConversions.h"
+#include "ScreenScale.h"
 #include "ScreenStyle.h"
 #include "WindowServices.h"
 #include "layout/Layouts.h"
@@ -42,7 +43,7 @@ TeacherChoice::TeacherChoice(ScreenNavigator& navigator) : GameWindow(navigator)
     for (int kind = 0; kind < factKindCount; ++kind) {
         const int cards = static_cast<int>(level3CardsOf(FactKinds().set(static_cast<std::size_t>(kind))).size());
         auto* box = control<QCheckBox>(QStringLiteral("Check5_%1").arg(kind));
-        box->setText(tr("%1 (%2 cards)").arg(kindNamed(kind)).arg(cards));
+        showWords(*box, tr("%1 (%2 cards)").arg(kindNamed(kind)).arg(cards));
         box->setAccessibleName(box->text());
         box->installEventFilter(this);
         connect(box, &QCheckBox::clicked, this, [this, box] { boxClicked(box); });
@@ -74,7 +75,7 @@ void TeacherChoice::Form_Load()
     centreform();
     locked_ = readCardChoice().locked;
     if (locked_) {
-        why_->setText(tr("The administrator of this computer has set these choices for every user."));
+        showWords(*why_, tr("The administrator of this computer has set these choices for every user."));
     }
     showChoice();
     showCardsOf(0);
@@ -118,7 +119,7 @@ void TeacherChoice::showCardsOf(int kind)
     for (const int number : level3CardsOf(FactKinds().set(static_cast<std::size_t>(kind)))) {
         words << translated(level3Cards()[static_cast<std::size_t>(number - 1)].text);
     }
-    cards_->setText(tr("The cards of %1: %2.").arg(kindNamed(kind), words.join(QStringLiteral("; "))));
+    showWords(*cards_, tr("The cards of %1: %2.").arg(kindNamed(kind), words.join(QStringLiteral("; "))));
 }
 
 // A tick is the choice at once, unless it would leave a level without a card.
@@ -138,7 +139,7 @@ void TeacherChoice::boxClicked(QCheckBox* box)
     }
     if (!dealsEveryLevel(choice)) {
         box->setChecked(true);
-        why_->setText(tr("Every level needs at least one times table or kind of fact to deal its cards."));
+        showWords(*why_, tr("Every level needs at least one times table or kind of fact to deal its cards."));
         return;
     }
     why_->clear();

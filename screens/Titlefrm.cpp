@@ -5,6 +5,7 @@
 
 #include "Grey.h"
 #include "SavedGame.h"
+#include "ScreenScale.h"
 #include "ScreenStyle.h"
 #include "Startplay2.h"
 #include "WindowServices.h"
@@ -55,7 +56,7 @@ void Titlefrm::Form_Load()
     }
 }
 
-void Titlefrm::readOkAsCancel() { Label5_->setText(tr("Cancel")); }
+void Titlefrm::readOkAsCancel() { showWords(*Label5_, tr("Cancel")); }
 
 // "OK", or a click on the picture: a new game.
 void Titlefrm::Label5_Click()

@@ -3,8 +3,8 @@
 
 #include "ControlSync.h"
 
-#include "ClickLabel.h"
 #include "QtConversions.h"
+#include "ScreenScale.h"
 #include "ShapeWidget.h"
 
 #include <QLabel>
@@ -48,11 +48,7 @@ void syncLabel(QLabel& widget, const Label& label, LabelCaptions& captions)
 {
     const QString caption = captions.text(widget, label);
     if (widget.text() != caption) {
-        if (auto* clickable = qobject_cast<ClickLabel*>(&widget)) {
-            clickable->setText(caption);
-        } else {
-            widget.setText(caption);
-        }
+        showWords(widget, caption);
     }
     setTextColour(widget, label.foreColor);
     if (widget.isEnabled() != label.enabled) {

@@ -14,9 +14,10 @@ using namespace zorbitan;
 using namespace zorbitan::testing;
 
 namespace {
-// Every text of every screen (four players), and each the game shows in play: every card
-// and its answers, the widest sums, both answer headings, every turn line, winner and level.
-void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWidget&, const QString&)>& visit)
+// Every text of every screen (four players) at the scale, and each the game shows in play: every
+// card and its answers, the widest sums, both answer headings, every turn line, winner and level.
+void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWidget&, const QString&)>& visit,
+                  double scale = 1)
 {
     navigator.context().shared.numberofplayers = 4;
     navigator.context().shared.playerlevel = {0, 1, 2, 3, 3};
@@ -24,6 +25,7 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     for (QWidget* screen : std::initializer_list<QWidget*>{
              &title, &navigator.show<Startplay2>(), &navigator.show<Fandlerules>(), &navigator.show<TeacherChoice>(),
              &navigator.show<Playlevel>(), &navigator.show<fan1>()}) {
+        screen->resize((QSizeF(screen->size()) * scale).toSize()); // the window's frame dragged
         for (const QWidget* widget : screen->findChildren<QWidget*>()) {
             visit(*widget, textOf(*widget));
         }
@@ -31,8 +33,13 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     title.readOkAsCancel(); // how its "OK" reads once a game has been left
     const QWidget& ok = *title.findChild<QWidget*>(QStringLiteral("Label5"));
     visit(ok, textOf(ok));
+    // Words shown in play, shown as the game shows them: in a face that keeps them in their box.
+    const auto show = [&](QWidget& widget, const QString& text) {
+        showWords(widget, text);
+        visit(widget, text);
+    };
     const fan1& game = *navigator.find<fan1>();
-    const auto shown = [&](const char* name, const QString& text) { visit(*game.findChild<QWidget*>(name), text); };
+    const auto shown = [&](const char* name, const QString& text) { show(*game.findChild<QWidget*>(name), text); };
     for (const Level3Card& card : level3Cards()) {
         shown("Label4", translated(card.text));
         QStringList answers;
@@ -65,7 +72,7 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
              {textOf(*teachers("Label2")),
               QCoreApplication::translate("zorbitan::TeacherChoice", "The administrator of this computer has set these "
                                                                      "choices for every user.")}) {
-            visit(*teachers("Label2"), pass == 0 ? why : QString());
+            show(*teachers("Label2"), pass == 0 ? why : QString());
         }
     }
     // The rules' lines for every choice of tables a teacher can make.
@@ -73,7 +80,7 @@ void forEveryText(ScreenNavigator& navigator, const std::function<void(const QWi
     for (unsigned long tables = 1; tables < 1024; ++tables) {
         for (const auto& [level, line] : {std::pair{1, "Label1_15"}, {2, "Label1_11"}}) {
             for (const bool divisions : {false, true}) {
-                visit(*rules.findChild<QWidget*>(line), Fandlerules::tablesLine(level, {tables, divisions}));
+                show(*rules.findChild<QWidget*>(line), Fandlerules::tablesLine(level, {tables, divisions}));
             }
         }
     }
@@ -97,13 +104,15 @@ QString whatDoesNotFit(const QWidget& widget, const QString& text)
     } else if (const auto* label = qobject_cast<const QLabel*>(&widget); label->wordWrap()) {
         needed = metrics.boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
         // A label cuts off what rises above the font's ascent: an accent on a capital may go.
+        // The design's own letters lose up to 2 pixels there, and as much more in proportion.
         QTextLayout layout(text, label->font());
         layout.beginLayout();
         QTextLine first = layout.createLine();
         first.setLineWidth(box.width());
         layout.endLayout();
         const auto cut = [&](const QString& ink) { return -metrics.tightBoundingRect(ink).top() - metrics.ascent(); };
-        if (cut(text.mid(first.textStart(), first.textLength())) > std::max(0, cut(QStringLiteral("Hbdfhklt"))) + 2) {
+        const double allowed = std::max(0, cut(QStringLiteral("Hbdfhklt"))) + 2 * scaleOf(widget).scale;
+        if (cut(text.mid(first.textStart(), first.textLength())) > allowed) {
             needed.setHeight(needed.height() + box.height());
         }
     } else { // the turn line widens around its centre as far as the title word and the edge allow
@@ -118,7 +127,7 @@ QString whatDoesNotFit(const QWidget& widget, const QString& text)
     return QStringLiteral("%1 \"%2\" needs %3 in %4").arg(widget.objectName(), text, size(needed), size(box));
 }
 
-class Languages : public ScreenTest, public ::testing::WithParamInterface<const char*> {};
+class Languages : public ScreenTest, public ::testing::WithParamInterface<std::tuple<const char*, double>> {};
 
 struct Message {
     QString context, source;
@@ -163,19 +172,30 @@ QStringList numbersIn(const QString& text)
 
 TEST_P(Languages, EveryTextFitsItsBox)
 {
+    const auto [language, scale] = GetParam();
     QTranslator translator; // none for English, the game's own
-    ASSERT_TRUE(GetParam() == std::string("en") || translator.load(QStringLiteral(":/i18n/zorbitan_") + GetParam()));
+    ASSERT_TRUE(language == std::string("en") || translator.load(QStringLiteral(":/i18n/zorbitan_") + language));
     QCoreApplication::installTranslator(&translator);
     QStringList problems;
-    forEveryText(navigator, [&](const QWidget& widget, const QString& text) {
-        problems << (text.isEmpty() ? QString() : whatDoesNotFit(widget, text));
-    });
+    forEveryText(
+        navigator,
+        [&](const QWidget& widget, const QString& text) {
+            problems << (text.isEmpty() ? QString() : whatDoesNotFit(widget, text));
+        },
+        scale);
     QCoreApplication::removeTranslator(&translator);
     problems.removeAll(QString());
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, Languages, ::testing::Values("en", "fr", "de", "es"));
+// The design's size, sizes between steps, and the largest of a 4K display.
+INSTANTIATE_TEST_SUITE_P(EveryLanguageAtEverySize, Languages,
+                         ::testing::Combine(::testing::Values("en", "fr", "de", "es"),
+                                            ::testing::Values(1.0, 1.3, 1.5, 2.0, 2.7, 3.6)),
+                         [](const auto& test) { // "de_at_1_5"
+                             const QString scale = QString::number(std::get<1>(test.param)).replace(u'.', u'_');
+                             return std::get<0>(test.param) + ("_at_" + scale.toStdString());
+                         });
 
 // Every text but numbers, sums, the name and the address, shown or read aloud, passes
 // through translation (marked here) and is in every language; every control has a name.
