@@ -81,8 +81,10 @@ protected:
     {
         if (event->type() == QEvent::Expose && screen_.windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
-            if (screen_.windowHandle()->frameMargins() != frame_) {
-                placeCentred(screen_, screen_.windowHandle()->frameMargins());
+            if (const QMargins frame = screen_.windowHandle()->frameMargins(); frame != frame_) {
+                // A window sized with a thinner frame (a maximised one's) may not fit with its own.
+                screen_.resize(screen_.size().boundedTo(areaFor(screen_).size().shrunkBy(frame)));
+                placeCentred(screen_, frame);
             }
             deleteLater();
         }
