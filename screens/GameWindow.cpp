@@ -192,10 +192,10 @@ void GameWindow::toggleFullScreen()
         return;
     }
     normalPlace_ = geometry();
-    showFullScreen();
     if (const QScreen* display = screen()) {
         setGeometry(display->geometry()); // without a window manager, nothing else sizes it
     }
+    showFullScreen(); // after: a window manager would take a new place as leaving full screen
 }
 
 bool GameWindow::closedByPlayer()
