@@ -4,10 +4,11 @@
 # The whole program played by its harness in a working folder of its own: on an X display
 # of its own (Xvfb), with a window manager (openbox) if asked; or on a Wayland desktop of
 # its own (weston, headless, a green background), through Xwayland or natively.
-# Usage: desktop.sh PROGRAM_FOLDER [--window-manager] [--weston xwayland|native]
+# Usage: desktop.sh PROGRAM_FOLDER [--window-manager] [--size WxH] [--weston xwayland|native]
 #                   [--hear "SOUND ..."] [--expect "LINE"]... [--read "LINE"]...
 #                   [--broken-data | --read-only] -- HARNESS_ARGUMENTS...
 #   --hear         the sounds a PulseAudio null sink must record, in order, and no other
+#   --size         the X display's size, 1280x1024 unless given
 #   --expect       a line the harness must print, such as "text Label2: Blue to Play"
 #   --read         a line a screen reader's client must print (screen_reader.py), such as
 #                  "window Zorbitan: the rules" or "told Blue to Play"
@@ -19,11 +20,12 @@ set -eu
 
 bin=$1
 shift
-window_manager="" weston="" hear="" folder="" reader=""
+window_manager="" size="" weston="" hear="" folder="" reader=""
 start_work
 while [ "$1" != "--" ]; do
     case "$1" in
     --window-manager) window_manager=openbox ;;
+    --size) size=$2 && shift ;;
     --weston) weston=$2 && shift ;;
     --hear) hear=$2 && shift ;;
     --broken-data | --read-only) folder=$1 ;;
@@ -74,7 +76,7 @@ if [ -n "$hear" ]; then
     export PULSE_LATENCY_MSEC=250 # the game's sounds buffered ahead, so that a busy machine does not break them
 fi
 
-case "$weston" in "") desk=${window_manager:-xvfb} ;; *) desk=weston-$weston ;; esac
+case "$weston" in "") desk=${window_manager:-xvfb}${size:+-$size} ;; *) desk=weston-$weston ;; esac
 export ZORBITAN_SCREENSHOTS="$bin/../screenshots/$desk"
 
 # A saved game from an earlier day: Green on 50, three players, turn 9, sound off.
