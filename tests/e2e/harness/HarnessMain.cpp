@@ -3,10 +3,11 @@
 
 // The whole program in real windows, clicked through the X server (xdotool), or inside the
 // program on a Wayland compositor (--compositor), where synthetic X input may fail.
-// Usage: zorbitan-harness play N | heard  [--windows] [--compositor]
+// Usage: zorbitan-harness play N | heard | large  [--windows] [--compositor]
 //   play N  a saved game brought back if any, then two games of N right answers (or
 //           ZORBITAN_ANSWERS) that must deal differently; the first switches the backdrop.
 //   heard   one player's game, each sound apart from the next, for a recording.
+//   large   the title maximised by the window manager, the game full screen by F11, a turn.
 // --windows finds each screen in a screenshot of the display (ZORBITAN_SCREENSHOTS).
 // It prints what the players read, then PASSED (0) or the step that FAILED (1).
 
@@ -66,18 +67,26 @@ bool run(const QString& program, const QStringList& arguments, const QString& fo
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-// Where a grabbed window stands whole in a screenshot, if it does.
+// Where a grabbed window stands whole in a screenshot, if it does: alike at a few points, then
+// at all. Words large enough to be drawn as outlines may be shaded a little apart on the display.
 std::optional<QPoint> findIn(const QImage& shot, const QImage& window)
 {
-    for (int y = 0; y + window.height() <= shot.height(); ++y) {
-        for (int x = 0; x + window.width() <= shot.width(); ++x) {
-            bool alike = true;
-            for (int v = 1; alike && v < window.height(); v += window.height() / 8 + 1) {
-                for (int u = 1; alike && u < window.width(); u += window.width() / 8 + 1) {
-                    alike = shot.pixel(x + u, y + v) == window.pixel(u, v);
+    const auto alike = [&](int x, int y, QSize step) {
+        for (int v = 0; v < window.height(); v += step.height()) {
+            for (int u = 0; u < window.width(); u += step.width()) {
+                const QRgb a = shot.pixel(x + u, y + v);
+                const QRgb b = window.pixel(u, v);
+                if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) >
+                    96) {
+                    return false;
                 }
             }
-            if (alike && shot.copy(x, y, window.width(), window.height()) == window) {
+        }
+        return true;
+    };
+    for (int y = 0; y + window.height() <= shot.height(); ++y) {
+        for (int x = 0; x + window.width() <= shot.width(); ++x) {
+            if (alike(x, y, window.size() / 8 + QSize(1, 1)) && alike(x, y, {1, 1})) {
                 return QPoint(x, y);
             }
         }
@@ -130,6 +139,19 @@ public:
         waitFor([&] { return !game.model().controls().timers[3].enabled; }, QStringLiteral("the win to end"));
         show(game, {"Label2"});
         QTest::qWait(1500);
+        click(game, "Label3_0");
+        click(screen<Titlefrm>(), "Label7");
+    }
+
+    void large()
+    {
+        Titlefrm& title = screen<Titlefrm>();
+        fillDisplay(title, Qt::WindowMaximized, [&] { title.showMaximized(); }); // asks the window manager
+        click(title, "Label5");
+        fan1& game = startGame(1);
+        fillDisplay(game, Qt::WindowFullScreen, [] { run("xdotool", {"key", "F11"}); });
+        answer(game, -1, {-1, -1});
+        checkWindow(game); // its counter on the display
         click(game, "Label3_0");
         click(screen<Titlefrm>(), "Label7");
     }
@@ -206,7 +228,8 @@ private:
             return window.objectName() + QStringLiteral(" cannot be seen whole on the display");
         }
         const bool xcb = QGuiApplication::platformName() == QLatin1String("xcb");
-        const QMargins frame = window.isWindow() ? window.windowHandle()->frameMargins() : QMargins();
+        const QMargins frame =
+            window.isFullScreen() || !window.isWindow() ? QMargins() : window.windowHandle()->frameMargins();
         const QRect framed = QRect(*at, seen.size()).marginsAdded(frame);
         const QPoint off = framed.center() - lastShot_.rect().center();
         const int allowed = window.isWindow() && frame.isNull() && compositor_ && xcb ? 32 : 2;
@@ -215,7 +238,7 @@ private:
         if (!(!xcb && window.isWindow()) && (std::abs(off.x()) > allowed || std::abs(off.y()) > allowed)) {
             return place + QStringLiteral(", not in the middle of the display");
         }
-        if (find<Grey>() != nullptr && lastShot_.pixelColor(0, 0) != QColor(49, 135, 215)) {
+        if (find<Grey>() != nullptr && !framed.contains(0, 0) && lastShot_.pixelColor(0, 0) != QColor(49, 135, 215)) {
             return QStringLiteral("the backdrop is not behind ") + window.objectName();
         }
         say(place);
@@ -276,6 +299,38 @@ private:
         return game.findChild<QLabel*>(QStringLiteral("Label4"))->text();
     }
 
+    // The screen made to fill the display's width and height (below the window manager's title
+    // bar when maximised), then seen there whole: its drawing as before, as large as the window
+    // holds it, in the middle, the margins in the screen's colour.
+    void fillDisplay(QWidget& window, Qt::WindowState state, const std::function<void()>& ask)
+    {
+        const QImage before = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect display = window.screen()->geometry();
+        waitFor([&] { return window.isActiveWindow(); }, window.objectName() + " to have the keyboard");
+        ask();
+        const auto fills = [&] { return window.geometry() == display.adjusted(0, window.geometry().y(), 0, 0); };
+        waitFor([&] { return window.windowState() == state && fills(); }, window.objectName() + " to fill the display");
+        checkWindow(window);
+        const QImage after = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QColor colour = window.palette().color(QPalette::Window);
+        const double scale = std::min(1.0 * after.width() / before.width(), 1.0 * after.height() / before.height());
+        const auto ink = [&](const QImage& image) { // where it is not of the screen's colour
+            return QRegion(QBitmap::fromImage(image.createMaskFromColor(colour.rgb()))).boundingRect();
+        };
+        const QRectF was = ink(before);
+        const QPointF margin =
+            QPointF(after.width() - before.width() * scale, after.height() - before.height() * scale) / 2;
+        const QRect expected = QRectF(margin + was.topLeft() * scale, was.size() * scale).toRect();
+        const QRect seen = ink(after);
+        QString drawn;
+        QDebug(&drawn).nospace().noquote() << window.objectName() << " drawn over " << seen << " in " << after.size()
+                                           << ", meant over " << expected << " (" << scale << " times as large)";
+        const int allowed = 2 + static_cast<int>(4 * scale); // words' ink grows not quite with their face
+        require((seen.topLeft() - expected.topLeft()).manhattanLength() <= allowed &&
+                    (seen.bottomRight() - expected.bottomRight()).manhattanLength() <= allowed,
+                drawn);
+    }
+
     // What the players read, for the languages to be checked.
     static void show(QWidget& screen, std::initializer_list<const char*> names)
     {
@@ -319,7 +374,9 @@ int main(int argc, char* argv[])
     QTimer::singleShot(0, [&] {
         try {
             const int answers = qEnvironmentVariableIntValue("ZORBITAN_ANSWERS");
-            play ? harness.play(answers > 0 ? answers : arguments.value(2).toInt()) : harness.heard();
+            arguments.value(1) == QLatin1String("large") ? harness.large()
+            : play ? harness.play(answers > 0 ? answers : arguments.value(2).toInt())
+                   : harness.heard();
             waitFor([&] { return ended; }, QStringLiteral("Exit on the title to end the program"));
             say(QStringLiteral("PASSED"));
         } catch (const std::exception& failure) {
