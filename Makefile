@@ -115,6 +115,7 @@ ratio:
 # (NICE=19) unless a busy machine would starve it.
 # It mutates a copy of the sources; the checkout must come out of it as it went in.
 mutate: deps
+	@tools/install-deps.sh ccache
 	@before=$$(git diff | sha1sum); \
 	python3 tools/mutate/mutate.py --seed $(SEED) --minutes $(MINUTES) --nice $(NICE) $(if $(ONLY),--only $(ONLY)) $(MUTATE_ARGS); \
 	status=$$?; [ "$$(git diff | sha1sum)" = "$$before" ] || { echo "mutate: the checkout changed" >&2; exit 1; }; exit $$status
