@@ -130,6 +130,9 @@ public:
                 (name == QLatin1String("close") ? screen : window(name.mid(6)))->close();
             } else if (name.startsWith(QLatin1String("keys:"))) {
                 QTest::keySequence(screen, QKeySequence(name.mid(5)));
+            } else if (name.startsWith(QLatin1String("drag:"))) { // the window's frame dragged to WxH
+                const QStringList size = name.mid(5).split(QLatin1Char('x'));
+                screen->resize(size.value(0).toInt(), size.value(1).toInt());
             } else if (name.startsWith(QLatin1String("key:"))) { // digits, or a key by its name
                 const QString key = name.mid(4);
                 key.front().isDigit() ? QTest::keyClicks(QApplication::focusWidget(), key)
