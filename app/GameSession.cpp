@@ -9,6 +9,7 @@
 #include "ConsoleFilter.h"
 #include "Fonts.h"
 #include "GamePaths.h"
+#include "GameStyle.h"
 #include "Language.h"
 #include "WindowSizeSettings.h"
 
@@ -50,7 +51,7 @@ void prepareApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORBITAN_APP_ID));
     beforeFirstPaint(*QCoreApplication::instance(), registerGameFonts);
     afterFirstPaint(*QCoreApplication::instance(), [] { QApplication::setWindowIcon(appIcon()); });
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    useGameStyle();
     installConsoleFilter();
     speakTheDesktopsLanguage();
 }

@@ -90,6 +90,8 @@ void registerGameFonts()
     QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
 }
 
+bool boldMadeFromRegular(const QFont& font) { return font.bold() && font.family() == QLatin1String("Tahoma"); }
+
 QFont gameFont(const QString& family, double points, bool bold)
 {
     constexpr double designDpi = 96.0;

@@ -29,4 +29,8 @@ inline QFont arial(double points, bool bold = true)
 }
 inline QFont tahoma(double points, bool bold = true) { return gameFont(QStringLiteral("Tahoma"), points, bold); }
 
+// True for a bold face that Qt makes by thickening the regular one's letters (see
+// registerGameFonts); Liberation Sans has a bold face of its own.
+bool boldMadeFromRegular(const QFont& font);
+
 } // namespace zorbitan

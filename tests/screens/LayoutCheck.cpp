@@ -110,6 +110,22 @@ int pixelsLike(const QImage& shot, const QRect& area, const QColor& colour)
     return count;
 }
 
+// How much of the area the words cover: each pixel counted by how near it comes to their
+// colour from the colour behind them.
+double inkOf(const QImage& shot, const QRect& area, const QColor& ink, const QColor& back)
+{
+    const auto distance = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+    };
+    double covered = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            covered += std::max(0.0, 1.0 - 1.0 * distance(shot.pixelColor(x, y), ink) / distance(back, ink));
+        }
+    }
+    return covered;
+}
+
 // Within a pixel on every edge; exactly at the design's size.
 bool near(const QRect& at, const QRect& wanted, double scale)
 {
@@ -152,8 +168,13 @@ double edgeWidth(const QImage& shot, const QRect& area)
     }
     return edges < 8 ? -1 : static_cast<double>(steps) / edges;
 }
-std::map<QString, double> edgesAt1; // by control, of the screen checked last at the design's size
-std::map<QString, int> squaresAt1;  // the width of each tick box's white square
+// What each control of the screen checked last at the design's size looked like there.
+struct AtDesign {
+    double edges = -1; // the steps of its edges
+    int square = 0;    // the width of a tick box's white square
+    double ink = 0;    // how much its words cover, for each square pixel of its face
+};
+std::map<QString, AtDesign> atDesign;
 
 // The longest run of white on any line of the area: the inside of a tick box's square.
 int widestWhite(const QImage& shot, const QRect& area)
@@ -206,10 +227,20 @@ QStringList compare(QWidget& widget, const Row& row, const QImage& shot, double 
                                     std::abs(font.pixelSize() - row.pixels) <= (scale == 1 ? 0 : 1)),
            "in " + face + (widget.font().bold() ? " bold" : ""));
     const QRect inside = at.intersected(shot.rect()).adjusted(2, 2, -3, -3);
-    const double edges = scale == 1 || scale == 2 ? edgeWidth(shot, inside) : -1;
-    const double designed = scale == 1 ? (edgesAt1[row.name] = edges) : edgesAt1[row.name];
-    expect(scale != 2 || edges < 0 || designed < 0 || edges <= designed + 1,
-           QStringLiteral("a picture scaled up: edges of %1 px, of %2 at 1").arg(edges, 0, 'f', 1).arg(designed));
+    const auto* box = qobject_cast<const QCheckBox*>(&widget);
+    const auto text = row.colours.find(QStringLiteral("text"));
+    const QColor behind = shot.pixelColor(inside.topLeft());
+    const bool words = text != row.colours.end() && text->second != behind && !textOf(widget).isEmpty();
+    const AtDesign seen{scale == 1 || scale == 2 ? edgeWidth(shot, inside) : -1,
+                        box == nullptr ? 0 : widestWhite(shot, at.intersected(shot.rect())),
+                        words ? inkOf(shot, inside, text->second, behind) / std::pow(font.pixelSize(), 2) : 0};
+    const AtDesign designed = scale == 1 ? (atDesign[row.name] = seen) : atDesign[row.name];
+    expect(scale != 2 || seen.edges < 0 || designed.edges < 0 || seen.edges <= designed.edges + 1,
+           QStringLiteral("a picture scaled up: edges of %1 px, of %2 at 1")
+               .arg(seen.edges, 0, 'f', 1)
+               .arg(designed.edges));
+    expect(seen.ink >= 0.85 * designed.ink, // bold words drawn unthickened weigh 0.75 at most
+           QStringLiteral("its words weigh %1 of their weight at 1").arg(seen.ink / designed.ink, 0, 'f', 2));
     for (const auto& [role, colour] : row.colours) {
         if (!QStringList{"fill", "box", "back"}.contains(role)) { // drawn inside
             expect(pixelsLike(shot, inside, colour) >= 4, QStringLiteral("no %1 drawn in %2").arg(role, colour.name()));
@@ -228,12 +259,9 @@ QStringList compare(QWidget& widget, const Row& row, const QImage& shot, double 
         widget.render(&drawn, {}, QRegion(widget.rect()).subtracted(window.translated(-at.topLeft())), {});
         expect(drawn == nothing, "its words are cut at the window's edge");
     }
-    const auto* box = qobject_cast<const QCheckBox*>(&widget);
     expect(box == nullptr || box->isChecked() == row.flags.contains(QStringLiteral("ticked")), "ticked wrongly");
-    const int square = box == nullptr ? 0 : widestWhite(shot, at.intersected(shot.rect()));
-    const int squareAt1 = scale == 1 ? (squaresAt1[row.name] = square) : squaresAt1[row.name];
-    expect(std::abs(square - squareAt1 * scale) <= 1 + scale, // its frame may stay a pixel wide
-           QStringLiteral("its square is %1 px wide inside, %2 at 1").arg(square).arg(squareAt1));
+    expect(std::abs(seen.square - designed.square * scale) <= 1 + scale, // its frame may stay a pixel wide
+           QStringLiteral("its square is %1 px wide inside, %2 at 1").arg(seen.square).arg(designed.square));
     return wrong;
 }
 // The window dragged to the size by its frame, against the table at the scale that fills it.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Fonts.h"
+#include "GameStyle.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", settings.filePath(QStringLiteral("user")).toUtf8());
     qputenv("XDG_CONFIG_DIRS", settings.filePath(QStringLiteral("system")).toUtf8());
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    zorbitan::useGameStyle();
     zorbitan::registerGameFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
