@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The yardstick: a bare Qt Widgets program, one window with one label, that says when
-// it has first been painted and ends.
+// it has first been painted and ends; with "resize", how long it takes to be sized up
+// as the game screen is.
+
+#include "ResizeMeasure.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,12 +16,13 @@ namespace {
 class Window : public QLabel {
 public:
     using QLabel::QLabel;
+    bool resizing = false;
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
         QLabel::paintEvent(event);
-        if (!painted_) {
+        if (!painted_ && !resizing) {
             painted_ = true;
             std::printf("painted\n");
             std::fflush(stdout);
@@ -37,5 +41,12 @@ int main(int argc, char* argv[])
     Window window(QStringLiteral("Hello"));
     window.resize(372, 438);
     window.show();
+    if (QCoreApplication::arguments().value(1) == QLatin1String("resize")) {
+        window.resizing = true;
+        QTimer::singleShot(300, &window, [&window] {
+            printResizeTime(window);
+            QCoreApplication::quit();
+        });
+    }
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@
 #include "Fonts.h"
 #include "GameSession.h"
 #include "Playlevel.h"
+#include "ResizeMeasure.h"
 #include "Titlefrm.h"
 #include "fan1.h"
 
@@ -113,23 +114,9 @@ int main(int argc, char* argv[])
     } else if (std::strcmp(mode, "turns") == 0) {
         playTurns(openNewGame(navigator), session.shared());
     } else if (std::strcmp(mode, "resize") == 0) {
-        // The game screen sized up to a 3840 x 2160 display from a 1920 x 1080 one, laid
-        // out and painted again: the middle of five such changes.
         fan1& game = openNewGame(navigator);
         QTimer::singleShot(300, [&game, &navigator] {
-            std::vector<double> changes;
-            for (int change = 0; change < 5; ++change) {
-                game.resize(1920, 1080);
-                game.repaint();
-                QElapsedTimer clock;
-                clock.start();
-                game.resize(3840, 2160);
-                game.repaint();
-                changes.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-            }
-            std::ranges::sort(changes);
-            std::printf("resize %.2f ms\n", changes[changes.size() / 2]);
-            std::fflush(stdout);
+            printResizeTime(game);
             navigator.context().scale = 1; // kept at the end: the next run's start is at the design's size
             QCoreApplication::quit();
         });

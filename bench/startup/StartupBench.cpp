@@ -155,7 +155,7 @@ int main(int argc, char* argv[])
     const int runs = std::atoi(argv[3]);
     const int idleSeconds = std::atoi(argv[4]);
 
-    std::vector<double> gameTimes, bareTimes, gameMemory, bareMemory, loads, resizes;
+    std::vector<double> gameTimes, bareTimes, gameMemory, bareMemory, loads, resizes, bareResizes;
     for (int run = 0; run < runs; ++run) {
         const Start b = timeToFirstPaint(bare, "");
         const Start g = timeToFirstPaint(game, "title");
@@ -167,10 +167,12 @@ int main(int argc, char* argv[])
         const std::string line = lineStartingWith(load, "game-load");
         finish(load, false);
         loads.push_back(line.empty() ? -1.0 : std::atof(line.c_str() + std::strlen("game-load ")));
-        Child resize = spawn(game, "resize");
-        const std::string resized = lineStartingWith(resize, "resize");
-        finish(resize, false);
-        resizes.push_back(resized.empty() ? -1.0 : std::atof(resized.c_str() + std::strlen("resize ")));
+        for (auto [program, times] : {std::pair(&game, &resizes), std::pair(&bare, &bareResizes)}) {
+            Child resize = spawn(*program, "resize");
+            const std::string resized = lineStartingWith(resize, "resize");
+            finish(resize, false);
+            times->push_back(resized.empty() ? -1.0 : std::atof(resized.c_str() + std::strlen("resize ")));
+        }
     }
     const double gameStart = median(gameTimes);
     const double bareStart = median(bareTimes);
@@ -184,6 +186,7 @@ int main(int argc, char* argv[])
     std::printf("| peak memory above bare Qt (MB) | %.1f |\n", median(gameMemory) - median(bareMemory));
     std::printf("| game screen load, OK to painted board (ms) | %.1f |\n", median(loads));
     std::printf("| game screen resized, laid out and painted, up to 3840 x 2160 (ms) | %.1f |\n", median(resizes));
+    std::printf("| bare Qt window resized and painted the same way (ms) | %.1f |\n", median(bareResizes));
     for (const char* mode : {"idle-title", "idle-game", "turns"}) {
         const Idle idle = idleCost(game, mode, idleSeconds);
         std::printf("| CPU over %d s, %s (%% of one core) | %.3f |\n", idleSeconds, mode, idle.cpuPercent);
