@@ -159,7 +159,7 @@ public:
             require(game.findChild<QLabel*>("Label2")->text() == "BLUE HAS WON!", "Blue has not won");
             checkWindow(game); // the won game on the display
             press({"F11"});
-            waitFor([&] { return !game.isFullScreen() && game.geometry() == normal; }, "F11 to bring back the window");
+            waitFor([&] { return !game.isFullScreen() && game.geometry() == normal; }, "F11 to put the window back");
             checkWindow(game);
             click(game, byKeys ? "Label3_0" : "Label3_1"); // Exit, or New Game
         }
