@@ -7,7 +7,7 @@
 #   beside NAME CMD...    a helper in a process group of its own: $work/NAME.log, $pid_NAME
 #   await NAME COND [SEEN] waits until a shell condition holds; fails at once when the helper
 #                         has ended, else when the test's time (ZORBITAN_TEST_SECONDS) is spent
-#   start_xvfb            an X display of its own, 1280 x 1024 (or $size) at 96 dpi, in $DISPLAY
+#   start_xvfb            an X display of its own, 1280 x 1024 (or $size), 96 dpi, no key repeats, in $DISPLAY
 # A test that fails shows the end of each helper's log.
 test_seconds=${ZORBITAN_TEST_SECONDS:-480}
 deadline=$(($(date +%s) + test_seconds))
@@ -80,7 +80,7 @@ start_xvfb() {
     for _ in $(seq 1 20); do
         DISPLAY=:$(($(od -An -N2 -tu2 /dev/urandom) % 30000 + 1000)) && export DISPLAY
         [ ! -e "/tmp/.X${DISPLAY#:}-lock" ] && ! xdpyinfo >/dev/null 2>&1 || continue
-        beside xvfb Xvfb "$DISPLAY" -nolisten tcp -noreset -screen 0 "${size:-1280x1024}x24" -dpi 96
+        beside xvfb Xvfb "$DISPLAY" -nolisten tcp -noreset -screen 0 "${size:-1280x1024}x24" -dpi 96 -r
         until xdpyinfo >/dev/null 2>&1; do
             group_runs "$pid_xvfb" || continue 2
             [ "$(date +%s)" -lt "$deadline" ] || fail "waited $test_seconds s in vain for Xvfb"

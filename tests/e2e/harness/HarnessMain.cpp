@@ -7,7 +7,7 @@
 //   play N  a saved game brought back if any, then two games of N right answers (or
 //           ZORBITAN_ANSWERS) that must deal differently; the first switches the backdrop.
 //   heard   one player's game, each sound apart from the next, for a recording.
-//   large   the title maximised by the window manager, the game full screen by F11, a turn.
+//   large   the title maximised; twice the game full screen by F11, won by mouse, then keys, F11 again.
 // --windows finds each screen in a screenshot of the display (ZORBITAN_SCREENSHOTS).
 // It prints what the players read, then PASSED (0) or the step that FAILED (1).
 
@@ -148,11 +148,21 @@ public:
         Titlefrm& title = screen<Titlefrm>();
         fillDisplay(title, Qt::WindowMaximized, [&] { title.showMaximized(); }); // asks the window manager
         click(title, "Label5");
-        fan1& game = startGame(1);
-        fillDisplay(game, Qt::WindowFullScreen, [] { run("xdotool", {"key", "F11"}); });
-        answer(game, -1, {-1, -1});
-        checkWindow(game); // its counter on the display
-        click(game, "Label3_0");
+        for (const bool byKeys : {false, true}) {
+            fan1& game = startGame(1);
+            const QRect normal = game.geometry();
+            fillDisplay(game, Qt::WindowFullScreen, [] { press({"F11"}); });
+            for (const int number : {1, 2, 3}) { // in a row: Blue wins
+                answer(game, number, {-1, -1}, byKeys);
+            }
+            waitFor([&] { return !game.model().controls().timers[3].enabled; }, QStringLiteral("the win to end"));
+            require(game.findChild<QLabel*>("Label2")->text() == "BLUE HAS WON!", "Blue has not won");
+            checkWindow(game); // the won game on the display
+            press({"F11"});
+            waitFor([&] { return !game.isFullScreen() && game.geometry() == normal; }, "F11 to put the window back");
+            checkWindow(game);
+            click(game, byKeys ? "Label3_0" : "Label3_1"); // Exit, or New Game
+        }
         click(screen<Titlefrm>(), "Label7");
     }
 
@@ -267,6 +277,9 @@ private:
         QTest::qWait(pause_);
     }
 
+    // Keys pressed through the X server as a player's keyboard sends them; what they do is waited for.
+    static void press(const QStringList& keys) { require(run("xdotool", QStringList{"key"} + keys), "no keys"); }
+
     // From the options screen, through the rules and the levels, to a new game.
     fan1& startGame(int players)
     {
@@ -277,24 +290,26 @@ private:
         return screen<fan1>();
     }
 
-    // Takes a card and clicks a number's square (-1: the card's smallest answer) at the point
-    // given; the click must be answered, a right one placing its counter. The card's words.
-    QString answer(fan1& game, int number, QPoint within = {20, 20})
+    // Takes a card and answers with a number (-1: the card's smallest answer), by a click on its square at
+    // the point given or by keys (Return, its digits, Return); a right one places its counter. The card's words.
+    QString answer(fan1& game, int number, QPoint within = {20, 20}, bool byKeys = false)
     {
         waitFor([&] { return game.model().controls().Label5.enabled; }, QStringLiteral("\"Take a card\""));
         const int turn = game.model().turnnumber();
-        click(game, "Label5");
+        byKeys ? press({"Return"}) : click(game, "Label5");
         waitFor([&] { return game.model().turnnumber() == turn + 1; }, QStringLiteral("the card"));
         show(game, {"Label4"});
         const Label& card = game.model().controls().Label4;
         const std::set<int> right = zorbitan::testing::answersTo(card.caption, card.numbers);
         number = number < 0 ? *right.begin() : number;
         const unsigned blinks = game.model().controls().timers[2].starts;
-        click(game, qPrintable(QStringLiteral("Shape1_%1").arg(number)), within);
+        byKeys ? press(QString::number(number).split(QString(), Qt::SkipEmptyParts) << "Return")
+               : click(game, qPrintable(QStringLiteral("Shape1_%1").arg(number)), within);
+        waitFor([&] { return !byKeys || game.model().controls().timers[2].starts != blinks; }, "the keys' answer");
         const auto* counter = game.findChild<QLabel*>(QStringLiteral("Image1_%1").arg(number));
         const bool placed = session_.shared().placednumber == number && !counter->pixmap().isNull();
         require(game.model().controls().timers[2].starts != blinks && (placed || !right.contains(number)),
-                QStringLiteral("a click on %1 was not answered as it should be").arg(number));
+                QStringLiteral("%1 was not answered as it should be").arg(number));
         waitFor([&] { return !game.model().controls().timers[2].enabled; }, QStringLiteral("the blink"));
         return game.findChild<QLabel*>(QStringLiteral("Label4"))->text();
     }
