@@ -3,14 +3,12 @@
 
 #include "GameStyle.h"
 
-#include "Fonts.h"
 #include "ScreenScale.h"
-#include "widgets/BoldOutlines.h"
+#include "widgets/LargeWords.h"
 
 #include <QApplication>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTextItem>
@@ -20,10 +18,6 @@
 namespace zorbitan {
 
 namespace {
-// Qt draws the letters of a face this large from their outlines, not from the letters it
-// keeps drawn, and leaves out the thickening of a bold face made from a regular one.
-constexpr qreal largestKeptFace = 64;
-
 // A device that draws nothing and keeps the words laid out on it, each run at its
 // baseline, in its face and colour, as Qt lays them out on the device it stands for.
 class LaidOutWords : public QPaintDevice, QPaintEngine {
@@ -80,13 +74,13 @@ public:
         return scales && widget != nullptr ? scaleOf(*widget).pixels(designed) : designed;
     }
 
-    // Words in a face too large for Qt to thicken are laid out as Qt lays them out, and
-    // their outlines thickened here as Qt thickens smaller ones.
+    // Words in a face too large for Qt to keep its letters drawn are laid out as Qt lays
+    // them out and drawn by the game, which keeps them, thickened where they are bold.
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
                       const QString& text, QPalette::ColorRole role) const override
     {
         const qreal face = painter->font().pixelSize() * std::sqrt(std::abs(painter->deviceTransform().determinant()));
-        if (!boldMadeFromRegular(painter->font()) || face < largestKeptFace) {
+        if (face < largestKeptFace) {
             QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
             return;
         }
@@ -99,12 +93,8 @@ public:
         }
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(Qt::NoPen);
         for (const LaidOutWords::Run& run : words.runs) {
-            QPainterPath outlines;
-            outlines.addText(run.baseline, run.font, run.text);
-            painter->setBrush(run.colour);
-            painter->drawPath(emboldened(outlines, run.font.pixelSize() / 24.0));
+            drawWords(*painter, run.baseline, run.font, run.text, run.colour);
         }
         painter->restore();
     }
