@@ -10,10 +10,7 @@
 
 namespace zorbitan {
 
-GameCheckBox::GameCheckBox(QWidget* parent) : QCheckBox(parent)
-{
-    setFocusPolicy(Qt::TabFocus);
-}
+GameCheckBox::GameCheckBox(QWidget* parent) : QCheckBox(parent) { setFocusPolicy(Qt::TabFocus); }
 
 // Space is the check box's own key; Enter and Return act the same way here.
 void GameCheckBox::keyPressEvent(QKeyEvent* event)
