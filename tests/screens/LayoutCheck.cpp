@@ -96,15 +96,17 @@ std::map<QString, Row> rowsFor(const QString& screen, const QString& state, doub
     return rows;
 }
 
+int distance(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
 int pixelsLike(const QImage& shot, const QRect& area, const QColor& colour)
 {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor c = shot.pixelColor(x, y);
-            const int distance = std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                                 std::abs(c.blue() - colour.blue());
-            count += distance <= 60 ? 1 : 0;
+            count += distance(shot.pixelColor(x, y), colour) <= 60 ? 1 : 0;
         }
     }
     return count;
@@ -114,9 +116,6 @@ int pixelsLike(const QImage& shot, const QRect& area, const QColor& colour)
 // colour from the colour behind them.
 double inkOf(const QImage& shot, const QRect& area, const QColor& ink, const QColor& back)
 {
-    const auto distance = [](const QColor& a, const QColor& b) {
-        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
-    };
     double covered = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -143,9 +142,8 @@ bool showsPicture(const QImage& shot, const QPoint& corner, const QImage& wanted
     const QImage seen = shot.copy(QRect(corner, shown)).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     long difference = 0;
     for (int i = 0; i < size.width() * size.height(); ++i) {
-        const QColor a = seen.pixelColor(i % size.width(), i / size.width());
-        const QColor b = wanted.pixelColor(i % size.width(), i / size.width());
-        difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+        const QPoint at(i % size.width(), i / size.width());
+        difference += distance(seen.pixelColor(at), wanted.pixelColor(at));
     }
     return !wanted.isNull() && difference <= (scale == 1 ? 0 : 30L * size.width() * size.height());
 }
