@@ -80,7 +80,7 @@ public:
                       const QString& text, QPalette::ColorRole role) const override
     {
         const qreal face = painter->font().pixelSize() * std::sqrt(std::abs(painter->deviceTransform().determinant()));
-        if (face < largestKeptFace) {
+        if (face < smallestOutlinedFace) {
             QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
             return;
         }

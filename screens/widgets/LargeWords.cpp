@@ -31,7 +31,7 @@ QCache<QString, Letter>& drawnLetters()
 QPainterPath outlineOf(const QRawFont& face, quint32 glyph, bool thicken)
 {
     const QPainterPath outline = face.pathForGlyph(glyph);
-    return thicken && face.pixelSize() >= largestKeptFace ? emboldened(outline, face.pixelSize() / 24) : outline;
+    return thicken && face.pixelSize() >= smallestOutlinedFace ? emboldened(outline, face.pixelSize() / 24) : outline;
 }
 
 Letter letterOf(const QRawFont& face, quint32 glyph, bool thicken, const QBrush& colour)

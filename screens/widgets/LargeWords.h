@@ -11,10 +11,10 @@ class QString;
 
 namespace zorbitan {
 
-// Qt draws the letters of a face this large (in pixels of the device) from their outlines
-// at each paint, not from the letters it keeps drawn, and leaves out the thickening of a
-// bold face made from a regular one: its outlines are thickened only in smaller faces.
-constexpr double largestKeptFace = 64;
+// Qt draws the letters of a face this large and larger (in pixels of the device) from their
+// outlines at each paint, not from the letters it keeps drawn, and leaves out the thickening
+// of a bold face made from a regular one: its outlines are thickened only in smaller faces.
+constexpr double smallestOutlinedFace = 64;
 
 // Draws words in a face of any size along their baseline, laid out as Qt lays them out,
 // and bold as Qt makes a bold of a regular face. Qt draws the letters of a large face from
