@@ -12,7 +12,7 @@ namespace zorbitan {
 namespace {
 // The points of one closed outline, its curves' control points among them, in order.
 struct Contour {
-    std::vector<int> elements; // indices into the path
+    int first = 0; // the path's element of its first point
     std::vector<QPointF> points;
 };
 
@@ -22,9 +22,8 @@ std::vector<Contour> contoursOf(const QPainterPath& path)
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element element = path.elementAt(i);
         if (element.isMoveTo() || contours.empty()) {
-            contours.emplace_back();
+            contours.push_back({i, {}});
         }
-        contours.back().elements.push_back(i);
         contours.back().points.emplace_back(element.x, element.y);
     }
     return contours;
@@ -44,13 +43,15 @@ qreal signedArea(const std::vector<Contour>& contours)
     return area;
 }
 
-QPointF unit(QPointF v) { return v / std::hypot(v.x(), v.y()); }
-
-// How far a corner moves: along the bisector of its two edges' outward normals, by half
+// How far a corner between two edges moves: along the bisector of its two edges' outward normals, by half
 // the strength across each edge; a corner that turns back on itself by more than about
 // 150 degrees stays, and an inward corner moves no further than its shorter edge allows.
-QPointF shiftOf(QPointF in, qreal inLength, QPointF out, qreal outLength, qreal half, qreal outward)
+QPointF shiftOf(QPointF in, QPointF out, qreal half, qreal outward)
 {
+    const qreal inLength = std::hypot(in.x(), in.y());
+    const qreal outLength = std::hypot(out.x(), out.y());
+    in /= inLength;
+    out /= outLength;
     const qreal turn = 1 + QPointF::dotProduct(in, out);
     if (turn <= 1.0 / 16) {
         return {};
@@ -80,11 +81,7 @@ void embolden(Contour& contour, qreal half, qreal outward)
         if (before == i) {
             break; // a contour of one point
         }
-        const QPointF in = p[i] - p[before];
-        const QPointF out = p[after] - p[i];
-        const QPointF shift =
-            shiftOf(unit(in), std::hypot(in.x(), in.y()), unit(out), std::hypot(out.x(), out.y()), half, outward);
-        moved[i] = p[i] + shift + QPointF(half, -half);
+        moved[i] = p[i] + shiftOf(p[i] - p[before], p[after] - p[i], half, outward) + QPointF(half, -half);
     }
     p = std::move(moved);
 }
@@ -98,7 +95,8 @@ QPainterPath emboldened(const QPainterPath& outlines, qreal strength)
     for (Contour& contour : contours) {
         embolden(contour, strength / 2, outward);
         for (std::size_t i = 0; i < contour.points.size(); ++i) {
-            bold.setElementPositionAt(contour.elements[i], contour.points[i].x(), contour.points[i].y());
+            bold.setElementPositionAt(contour.first + static_cast<int>(i), contour.points[i].x(),
+                                      contour.points[i].y());
         }
     }
     return bold;
